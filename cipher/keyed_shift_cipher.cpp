@@ -1,0 +1,39 @@
+#include "keyed_shift_cipher.h"
+
+#include <cassert>
+
+#include "shift_kernel.h"
+
+namespace vortalis {
+
+std::uint64_t PasswordSum(std::string_view password) {
+    std::uint64_t sum = 0;
+    std::uint64_t position = 0;
+    for (const char character : password) {
+        sum += static_cast<unsigned char>(character) * ++position;
+    }
+    return sum;
+}
+
+void KeyedShiftCipher::Start(std::string_view password, CipherMode mode) {
+    generator_.Randomize(static_cast<double>(PasswordSum(password)));
+    passwordLength_ = password.size();
+    mode_ = mode;
+    unrecoverable_ = 0;
+}
+
+void KeyedShiftCipher::Transform(std::span<const std::uint8_t> in, std::span<std::uint8_t> out) {
+    assert(in.size() == out.size());
+    const ShiftOutcome outcome = ShiftBytes(in.data(), out.data(), in.size(), generator_.State(),
+                                            passwordLength_, mode_ == CipherMode::Encipher);
+    generator_.SetState(outcome.state);
+    unrecoverable_ += outcome.unrecoverable;
+}
+
+std::vector<std::uint8_t> KeyedShiftCipher::Transform(std::span<const std::uint8_t> in) {
+    std::vector<std::uint8_t> out(in.size());
+    Transform(in, out);
+    return out;
+}
+
+}  // namespace vortalis

@@ -1,0 +1,169 @@
+#include "shift_kernel.h"
+
+#include <array>
+#include <cstring>
+
+#include "shift_generator.h"
+
+// The state recurrence is a serial chain, so 64 states are stepped side by side,
+// each leaping 64 steps at a time; the compiler vectorises the lanes. On x86-64
+// Linux an AVX2 copy is built beside the baseline one and picked at load time.
+#if defined(__GNUC__) && defined(__x86_64__) && defined(__linux__)
+#define VORTALIS_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
+#define VORTALIS_INLINE inline __attribute__((always_inline))
+#else
+#define VORTALIS_VECTOR_CLONES
+#define VORTALIS_INLINE inline
+#endif
+
+namespace vortalis {
+namespace {
+
+constexpr std::size_t kLanes = 64;
+
+// Below this length, state * length fits 32 bits and the offset is at most 255.
+constexpr std::uint64_t kNarrowLengthLimit = 256;
+// Below this one, the offset is computed exactly from two 32-bit products.
+constexpr std::uint64_t kWideLengthLimit = std::uint64_t{1} << 19;
+
+enum class OffsetKind { Narrow, Wide };
+
+constexpr std::array<GeneratorLeap, kLanes> MakeLaneLeaps() {
+    std::array<GeneratorLeap, kLanes> leaps{};
+    GeneratorLeap one{ShiftGenerator::kMultiplier, ShiftGenerator::kIncrement};
+    GeneratorLeap leap = one;
+    for (auto& entry : leaps) {
+        entry = leap;
+        leap = {(one.multiplier * leap.multiplier) & ShiftGenerator::kStateMask,
+                one.Apply(leap.increment)};
+    }
+    return leaps;
+}
+
+constexpr auto kLaneLeaps = MakeLaneLeaps();  // lane j starts j + 1 steps ahead
+constexpr GeneratorLeap kBlockLeap = MakeLaneLeaps().back();
+
+// An offset brought into 0..255 without changing what one shift gives: 0 stays
+// 0, any other offset becomes the value in 1..255 congruent to it modulo 255
+// (the sum of its base-256 digits, folded).
+VORTALIS_INLINE std::uint32_t FoldModulo255(std::uint32_t offset) {
+    std::uint32_t sum =
+        (offset & 0xFF) + ((offset >> 8) & 0xFF) + ((offset >> 16) & 0xFF) + (offset >> 24);
+    sum = (sum & 0xFF) + (sum >> 8);
+    return (sum & 0xFF) + (sum >> 8);
+}
+
+template <OffsetKind kKind>
+VORTALIS_INLINE std::uint32_t ReducedOffset(std::uint32_t state, std::uint32_t length) {
+    if constexpr (kKind == OffsetKind::Narrow) {
+        return (state * length) >> 24;
+    } else {
+        // (state * length) >> 24 with state split in two 12-bit halves, so that
+        // each product stays within 32 bits for lengths below kWideLengthLimit.
+        const std::uint32_t high = (state >> 12) * length;
+        const std::uint32_t low = ((state & 0xFFF) * length) >> 12;
+        return FoldModulo255((high + low) >> 12);
+    }
+}
+
+VORTALIS_INLINE std::uint8_t ShiftUp(std::uint8_t plain, std::uint32_t offset) {
+    const auto sum = static_cast<std::uint8_t>(plain + offset);
+    return static_cast<std::uint8_t>(sum + (sum < plain));  // past 255: one step of -255
+}
+
+VORTALIS_INLINE std::uint8_t ShiftDown(std::uint8_t cipher, std::uint32_t offset) {
+    const auto difference = static_cast<std::uint8_t>(cipher - offset);
+    return static_cast<std::uint8_t>(difference - (cipher < offset));  // below 0: +255
+}
+
+template <OffsetKind kKind, bool kEncipher>
+VORTALIS_INLINE ShiftOutcome ShiftLaneBlocks(const std::uint8_t* in, std::uint8_t* out,
+                                             std::size_t blocks, std::uint32_t state,
+                                             std::uint32_t length) {
+    std::uint32_t lanes[kLanes];
+    for (std::size_t j = 0; j < kLanes; ++j) lanes[j] = kLaneLeaps[j].Apply(state);
+
+    std::uint64_t unrecoverable = 0;
+    for (std::size_t block = 0; block < blocks; ++block) {
+        std::uint8_t bytes[kLanes];
+        std::uint8_t offsets[kLanes];
+        std::memcpy(bytes, in, kLanes);
+        for (std::size_t j = 0; j < kLanes; ++j) {
+            offsets[j] = static_cast<std::uint8_t>(ReducedOffset<kKind>(lanes[j], length));
+        }
+        state = lanes[kLanes - 1];
+        for (std::size_t j = 0; j < kLanes; ++j) lanes[j] = kBlockLeap.Apply(lanes[j]);
+
+        if constexpr (kEncipher) {
+            std::uint8_t lost = 0;
+            for (std::size_t j = 0; j < kLanes; ++j) {
+                lost = static_cast<std::uint8_t>(lost + ((bytes[j] == 0xFF) & (offsets[j] != 0)));
+                bytes[j] = ShiftUp(bytes[j], offsets[j]);
+            }
+            unrecoverable += lost;
+        } else {
+            for (std::size_t j = 0; j < kLanes; ++j) bytes[j] = ShiftDown(bytes[j], offsets[j]);
+        }
+        std::memcpy(out, bytes, kLanes);
+        in += kLanes;
+        out += kLanes;
+    }
+    return {state, unrecoverable};
+}
+
+VORTALIS_VECTOR_CLONES
+ShiftOutcome ShiftWholeBlocks(const std::uint8_t* in, std::uint8_t* out, std::size_t blocks,
+                              std::uint32_t state, std::uint32_t length, OffsetKind kind,
+                              bool encipher) {
+    if (kind == OffsetKind::Narrow) {
+        return encipher
+                   ? ShiftLaneBlocks<OffsetKind::Narrow, true>(in, out, blocks, state, length)
+                   : ShiftLaneBlocks<OffsetKind::Narrow, false>(in, out, blocks, state, length);
+    }
+    return encipher ? ShiftLaneBlocks<OffsetKind::Wide, true>(in, out, blocks, state, length)
+                    : ShiftLaneBlocks<OffsetKind::Wide, false>(in, out, blocks, state, length);
+}
+
+// One byte at a time, for the tail of a run and for passwords too long for the lanes.
+ShiftOutcome ShiftOneByOne(const std::uint8_t* in, std::uint8_t* out, std::size_t count,
+                           std::uint32_t state, std::uint64_t length, bool encipher) {
+    std::uint64_t unrecoverable = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        state = ShiftGenerator::Step(state);
+        const std::uint64_t exact = (std::uint64_t{state} * length) >> 24;
+        const std::uint32_t offset =
+            exact == 0 ? 0 : static_cast<std::uint32_t>((exact - 1) % 255 + 1);
+        if (encipher) {
+            unrecoverable += (in[i] == 0xFF) & (offset != 0);
+            out[i] = ShiftUp(in[i], offset);
+        } else {
+            out[i] = ShiftDown(in[i], offset);
+        }
+    }
+    return {state, unrecoverable};
+}
+
+}  // namespace
+
+ShiftOutcome ShiftBytes(const std::uint8_t* in, std::uint8_t* out, std::size_t count,
+                        std::uint32_t state, std::uint64_t passwordLength, bool encipher) {
+    ShiftOutcome outcome{state, 0};
+    if (passwordLength < kWideLengthLimit) {
+        const auto kind =
+            passwordLength <= kNarrowLengthLimit ? OffsetKind::Narrow : OffsetKind::Wide;
+        const std::size_t blocks = count / kLanes;
+        if (blocks != 0) {
+            outcome = ShiftWholeBlocks(in, out, blocks, state,
+                                       static_cast<std::uint32_t>(passwordLength), kind, encipher);
+        }
+        const std::size_t done = blocks * kLanes;
+        in += done;
+        out += done;
+        count -= done;
+    }
+    const ShiftOutcome tail =
+        ShiftOneByOne(in, out, count, outcome.state, passwordLength, encipher);
+    return {tail.state, outcome.unrecoverable + tail.unrecoverable};
+}
+
+}  // namespace vortalis

@@ -1,0 +1,18 @@
+# Compiler warnings for our own code, as an interface target to link.
+add_library(vortalis_warnings INTERFACE)
+if(MSVC)
+  target_compile_options(vortalis_warnings INTERFACE /W4)
+else()
+  target_compile_options(vortalis_warnings INTERFACE -Wall -Wextra -Wpedantic
+                                                     -Wshadow -Wconversion -Wno-sign-conversion)
+endif()
+
+# vortalis_add_test(NAME source... LIBS lib... [ENV VAR=value...])
+# One GoogleTest executable, registered with CTest case by case.
+function(vortalis_add_test name)
+  cmake_parse_arguments(ARG "" "" "LIBS;ENV" ${ARGN})
+  add_executable(${name} ${ARG_UNPARSED_ARGUMENTS})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main vortalis_warnings)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "${ARG_ENV}")
+endfunction()
