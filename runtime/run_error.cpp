@@ -1,0 +1,100 @@
+#include "run_error.h"
+
+#include <cerrno>
+
+namespace vortalis {
+
+std::string_view ClassicDescription(int number) {
+    using namespace run_error;
+    switch (number) {
+        case kInvalidCall:
+            return "Argument ou appel de procédure incorrect";
+        case kOverflow:
+            return "Dépassement de capacité";
+        case kOutOfMemory:
+            return "Mémoire insuffisante";
+        case kTypeMismatch:
+            return "Type incompatible";
+        case kBadFileName:
+            return "Nom ou numéro de fichier incorrect";
+        case kFileNotFound:
+            return "Fichier introuvable";
+        case kDeviceIo:
+            return "Erreur d'entrée/sortie sur le périphérique";
+        case kDiskFull:
+            return "Disque plein";
+        case kInputPastEnd:
+            return "Tentative de lecture après la fin du fichier";
+        case kDeviceUnavailable:
+            return "Périphérique non disponible";
+        case kPermissionDenied:
+            return "Permission refusée";
+        case kDiskNotReady:
+            return "Disque non prêt";
+        case kPathFileAccess:
+            return "Erreur d'accès au chemin ou au fichier";
+        case kPathNotFound:
+            return "Chemin d'accès introuvable";
+        default:
+            return "Erreur définie par l'application ou par l'objet";
+    }
+}
+
+int RunErrorNumber(std::error_code error) {
+    using namespace run_error;
+    if (error.category() != std::generic_category() && error.category() != std::system_category()) {
+        return kPathFileAccess;
+    }
+    switch (error.value()) {
+        case ENOENT:
+            return kFileNotFound;
+        case ENOTDIR:
+            return kPathNotFound;
+        case EACCES:
+        case EPERM:
+        case ETXTBSY:
+            return kPermissionDenied;
+        case ENOSPC:
+#ifdef EDQUOT
+        case EDQUOT:
+#endif
+        case EFBIG:
+            return kDiskFull;
+        case EIO:
+            return kDeviceIo;
+        case ENOMEM:
+            return kOutOfMemory;
+        case ENAMETOOLONG:
+        case EBADF:
+        case EINVAL:
+            return kBadFileName;
+        case ENODEV:
+        case ENXIO:
+            return kDeviceUnavailable;
+#ifdef ENOMEDIUM
+        case ENOMEDIUM:
+            return kDiskNotReady;
+#endif
+        case EOVERFLOW:
+            return kOverflow;
+        default:
+            return kPathFileAccess;  // EROFS, EISDIR, ELOOP, EBUSY and the rest
+    }
+}
+
+RunError::RunError(int number) : RunError(number, std::string(ClassicDescription(number))) {}
+
+RunError::RunError(int number, const std::string& description)
+    : std::runtime_error(description), number_(number) {}
+
+RunError FileError(std::error_code error, const std::filesystem::path& path) {
+    if (error == std::errc::no_such_file_or_directory) {
+        std::error_code ignored;
+        const std::filesystem::path folder = std::filesystem::absolute(path, ignored).parent_path();
+        if (!std::filesystem::is_directory(folder, ignored))
+            return RunError(run_error::kPathNotFound);
+    }
+    return RunError(RunErrorNumber(error));
+}
+
+}  // namespace vortalis

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace vortalis {
+
+// The numbered run-time errors the programs report, with their classic numbers.
+namespace run_error {
+inline constexpr int kInvalidCall = 5;
+inline constexpr int kOverflow = 6;
+inline constexpr int kOutOfMemory = 7;
+inline constexpr int kTypeMismatch = 13;
+inline constexpr int kBadFileName = 52;
+inline constexpr int kFileNotFound = 53;
+inline constexpr int kDeviceIo = 57;
+inline constexpr int kDiskFull = 61;
+inline constexpr int kInputPastEnd = 62;
+inline constexpr int kDeviceUnavailable = 68;
+inline constexpr int kPermissionDenied = 70;
+inline constexpr int kDiskNotReady = 71;
+inline constexpr int kPathFileAccess = 75;
+inline constexpr int kPathNotFound = 76;
+}  // namespace run_error
+
+// The French description that goes with a run-time error number.
+std::string_view ClassicDescription(int number);
+
+// The run-time error number for a system error code.
+int RunErrorNumber(std::error_code error);
+
+// A numbered run-time error; what() is its description.
+class RunError : public std::runtime_error {
+  public:
+    explicit RunError(int number);  // with the classic description
+    RunError(int number, const std::string& description);
+
+    int Number() const { return number_; }
+    std::string Description() const { return what(); }
+
+  private:
+    int number_;
+};
+
+// The error for a failed operation on `path`: a missing file whose folder is
+// missing too is "path not found" rather than "file not found".
+RunError FileError(std::error_code error, const std::filesystem::path& path);
+
+}  // namespace vortalis

@@ -1,0 +1,37 @@
+#include "run_error.h"
+
+#include <gtest/gtest.h>
+
+#include "error_report.h"
+#include "temporary_folder.h"
+
+namespace vortalis {
+namespace {
+
+TEST(RunError, SystemErrorsTakeTheirClassicNumbers) {
+    auto number = [](std::errc error) { return RunErrorNumber(std::make_error_code(error)); };
+    EXPECT_EQ(number(std::errc::no_such_file_or_directory), 53);
+    EXPECT_EQ(number(std::errc::permission_denied), 70);
+    EXPECT_EQ(number(std::errc::no_space_on_device), 61);
+    EXPECT_EQ(number(std::errc::io_error), 57);
+    EXPECT_EQ(number(std::errc::not_enough_memory), 7);
+    EXPECT_EQ(number(std::errc::not_a_directory), 76);
+    EXPECT_EQ(number(std::errc::read_only_file_system), 75);
+    EXPECT_EQ(number(std::errc::is_a_directory), 75);
+}
+
+TEST(RunError, MissingFolderIsPathNotFoundAndMissingFileIsFileNotFound) {
+    testing::TemporaryFolder folder;
+    const auto missing = std::make_error_code(std::errc::no_such_file_or_directory);
+    EXPECT_EQ(FileError(missing, folder / "absent.txt").Number(), 53);
+    EXPECT_EQ(FileError(missing, folder.Path() / "no-such-folder" / "absent.txt").Number(), 76);
+}
+
+TEST(ErrorReport, BoxTextIsNumberThenCrLfAndNineSpacesThenDescription) {
+    EXPECT_EQ(ErrorBoxText(RunError(53)), "Erreur : 53\r\n         Fichier introuvable");
+    EXPECT_EQ(ErrorBoxText(RunError(6)), "Erreur : 6\r\n         Dépassement de capacité");
+    EXPECT_EQ(ErrorBoxText(RunError(5, "Mode inconnu")), "Erreur : 5\r\n         Mode inconnu");
+}
+
+}  // namespace
+}  // namespace vortalis

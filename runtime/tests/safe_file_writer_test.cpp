@@ -1,0 +1,116 @@
+#include "safe_file_writer.h"
+
+#include <gtest/gtest.h>
+
+#include "failing_file_system.h"
+#include "temporary_folder.h"
+
+namespace vortalis {
+namespace {
+
+using testing::FailingFileSystem;
+using testing::ReadBytes;
+using testing::SampleBytes;
+using testing::TemporaryFolder;
+using testing::WriteBytes;
+using Operation = FailingFileSystem::Operation;
+
+class SafeFileWriterTest : public ::testing::Test {
+  protected:
+    TemporaryFolder folder;
+    std::filesystem::path file = folder / "secrets.txt";
+    std::vector<std::uint8_t> oldBytes = SampleBytes(5000, 1);
+    std::vector<std::uint8_t> newBytes = SampleBytes(5000, 2);
+
+    void SetUp() override { WriteBytes(file, oldBytes); }
+
+    std::error_code Replace(FileSystem& files = SystemFiles()) {
+        return ReplaceFileContents(file, newBytes, oldBytes, files);
+    }
+};
+
+TEST_F(SafeFileWriterTest, ReplacesTheContentKeepingPermissionsAndLeavingNothingBehind) {
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::owner_write |
+                                           std::filesystem::perms::group_read);
+    ASSERT_FALSE(Replace());
+    EXPECT_EQ(ReadBytes(file), newBytes);
+    EXPECT_EQ(std::filesystem::status(file).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                  std::filesystem::perms::group_read);
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"secrets.txt"});
+}
+
+TEST_F(SafeFileWriterTest, FollowsASymbolicLinkAndReplacesItsTarget) {
+    const auto link = folder / "link.txt";
+    std::filesystem::create_symlink(file, link);
+    ASSERT_FALSE(ReplaceFileContents(link, newBytes, oldBytes));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadBytes(file), newBytes);
+}
+
+TEST_F(SafeFileWriterTest, AnyFailureLeavesTheOriginalWholeAndNoTemporaryFile) {
+    struct Case {
+        Operation operation;
+        std::errc error;
+    };
+    for (const Case& failure : {Case{Operation::WriteAt, std::errc::no_space_on_device},
+                                Case{Operation::Flush, std::errc::io_error},
+                                Case{Operation::Rename, std::errc::device_or_resource_busy},
+                                Case{Operation::CreateTemporary, std::errc::no_space_on_device}}) {
+        FailingFileSystem files(failure.operation, failure.error);
+        EXPECT_EQ(Replace(files), std::make_error_code(failure.error));
+        EXPECT_EQ(files.Failures(), 1);
+        EXPECT_EQ(ReadBytes(file), oldBytes);
+        EXPECT_EQ(folder.Entries(), std::vector<std::string>{"secrets.txt"});
+    }
+}
+
+TEST_F(SafeFileWriterTest, ARefusedFolderFallsBackToWritingInPlace) {
+    FailingFileSystem files(Operation::CreateTemporary, std::errc::permission_denied);
+    ASSERT_FALSE(Replace(files));
+    EXPECT_EQ(ReadBytes(file), newBytes);
+}
+
+TEST_F(SafeFileWriterTest, AFailedWriteInPlacePutsTheOriginalBytesBack) {
+    struct RefusedFolderAndFullDisk : FailingFileSystem {
+        RefusedFolderAndFullDisk()
+            : FailingFileSystem(Operation::WriteAt, std::errc::no_space_on_device) {}
+        std::error_code CreateTemporary(const std::filesystem::path&, const std::string&,
+                                        std::filesystem::path&, Handle&) override {
+            return std::make_error_code(std::errc::permission_denied);
+        }
+    } files;
+    EXPECT_EQ(Replace(files), std::errc::no_space_on_device);
+    EXPECT_EQ(ReadBytes(file), oldBytes);
+}
+
+TEST_F(SafeFileWriterTest, StreamsBlocksAndDiscardsWhenNotCommitted) {
+    {
+        SafeFileWriter writer(file);
+        ASSERT_FALSE(writer.Open());
+        ASSERT_FALSE(writer.Write(std::span(newBytes).first(100)));
+        EXPECT_EQ(folder.Entries().size(), 2u);
+    }
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"secrets.txt"});
+    EXPECT_EQ(ReadBytes(file), oldBytes);
+
+    SafeFileWriter writer(file);
+    ASSERT_FALSE(writer.Open());
+    ASSERT_FALSE(writer.Write(std::span(newBytes).first(1000)));
+    ASSERT_FALSE(writer.Write(std::span(newBytes).subspan(1000)));
+    ASSERT_FALSE(writer.Commit());
+    EXPECT_EQ(ReadBytes(file), newBytes);
+}
+
+TEST_F(SafeFileWriterTest, CreatesAFileThatDidNotExist) {
+    const auto fresh = folder / "new.PRM";
+    SafeFileWriter writer(fresh);
+    ASSERT_FALSE(writer.Open());
+    ASSERT_FALSE(writer.Write(newBytes));
+    ASSERT_FALSE(writer.Commit());
+    EXPECT_EQ(ReadBytes(fresh), newBytes);
+}
+
+}  // namespace
+}  // namespace vortalis
