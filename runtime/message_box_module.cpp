@@ -8,8 +8,9 @@
 
 namespace {
 
-bool EnsureApplication() {
-    if (QApplication::instance() != nullptr) return true;
+// A program without a Qt application of its own gets one for the box's lifetime.
+std::unique_ptr<QApplication> ApplicationForTheBox() {
+    if (QApplication::instance() != nullptr) return nullptr;
     // Without a usable display Qt would abort; let it fall back to the offscreen
     // platform instead, which tells us that no box can be seen.
     QByteArray platforms = qgetenv("QT_QPA_PLATFORM");
@@ -21,9 +22,7 @@ bool EnsureApplication() {
     static int argc = 1;
     static char name[] = "vortalis";
     static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QApplication> application;
-    application = std::make_unique<QApplication>(argc, argv);
-    return true;
+    return std::make_unique<QApplication>(argc, argv);
 }
 
 bool PlatformCanShowWindows() {
@@ -35,7 +34,8 @@ bool PlatformCanShowWindows() {
 
 extern "C" Q_DECL_EXPORT int vortalis_show_message_box(const char* title, const char* text,
                                                        int icon) {
-    if (!EnsureApplication() || !PlatformCanShowWindows()) return 1;
+    const std::unique_ptr<QApplication> application = ApplicationForTheBox();
+    if (!PlatformCanShowWindows()) return 1;
     QString body = QString::fromUtf8(text);
     body.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     QMessageBox box(icon == 1 ? QMessageBox::Critical : QMessageBox::NoIcon,

@@ -1,0 +1,82 @@
+#include "keyfold_run.h"
+
+#include <filesystem>
+#include <vector>
+
+#include "ansi_text.h"
+#include "keyed_shift_cipher.h"
+#include "keyfold_command_line.h"
+#include "run_error.h"
+#include "safe_file_writer.h"
+
+namespace vortalis {
+namespace {
+
+CipherMode ModeOf(const KeyfoldFields& fields) {
+    if (const std::optional<CipherMode> mode = ParseKeyfoldMode(fields.mode)) return *mode;
+    throw RunError(run_error::kInvalidCall,
+                   "Mode « " + fields.mode +
+                       " » inconnu : « C » pour crypter, « D » pour décrypter. "
+                       "Rien n'a été écrit.");
+}
+
+// Typed here in UTF-8, the password is keyed by its Windows-1252 bytes, so that
+// it gives the same file as on Windows.
+std::string PasswordOf(const KeyfoldFields& fields) {
+    try {
+        return Utf8ToAnsi(fields.password);
+    } catch (const AnsiConversionError& error) {
+        throw RunError(run_error::kInvalidCall,
+                       std::string("Mot de passe refusé : ") + error.what() + ".");
+    }
+}
+
+// Checks the length before opening, then reads to the end: a file that grew in
+// between is still caught by the limit.
+std::vector<std::uint8_t> ReadSmallFile(const std::filesystem::path& path, FileSystem& files) {
+    if (path.empty()) throw RunError(run_error::kBadFileName);
+    FileStatus status;
+    if (std::error_code error = files.Status(path, status)) throw FileError(error, path);
+    if (!status.isRegular) throw RunError(run_error::kPathFileAccess);
+    if (status.size > kKeyfoldLargestFile) throw RunError(run_error::kOverflow);
+
+    FileSystem::Handle handle = FileSystem::kNoHandle;
+    if (std::error_code error = files.OpenForReading(path, handle)) throw FileError(error, path);
+    std::vector<std::uint8_t> bytes(kKeyfoldLargestFile + 1);
+    std::size_t count = 0;
+    const std::error_code readError = files.ReadAt(handle, 0, bytes, count);
+    files.Close(handle);
+    if (readError) throw FileError(readError, path);
+    if (count > kKeyfoldLargestFile) throw RunError(run_error::kOverflow);
+    bytes.resize(count);
+    return bytes;
+}
+
+void RefuseUnrecoverableBytes(const KeyedShiftCipher& cipher) {
+    if (cipher.UnrecoverableBytes() == 0) return;
+    throw RunError(
+        run_error::kInvalidCall,
+        "Le fichier contient " + std::to_string(cipher.UnrecoverableBytes()) +
+            " octet(s) de valeur 255 que ce mot de passe ne permettrait pas de "
+            "retrouver au décryptage (ils reviendraient à 0). Le fichier n'a pas été modifié.");
+}
+
+}  // namespace
+
+void RunKeyfold(std::string_view commandLine, FileSystem& files) {
+    const KeyfoldFields fields = SplitKeyfoldCommandLine(commandLine);
+    const CipherMode mode = ModeOf(fields);
+    KeyedShiftCipher cipher;
+    cipher.Start(PasswordOf(fields), mode);
+
+    // The file name is the system's own bytes, taken unconverted.
+    const std::filesystem::path path(fields.fileName);
+    const std::vector<std::uint8_t> original = ReadSmallFile(path, files);
+    const std::vector<std::uint8_t> transformed = cipher.Transform(original);
+    RefuseUnrecoverableBytes(cipher);
+    if (std::error_code error = ReplaceFileContents(path, transformed, original, files)) {
+        throw FileError(error, path);
+    }
+}
+
+}  // namespace vortalis

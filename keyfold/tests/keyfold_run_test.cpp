@@ -1,0 +1,132 @@
+#include "keyfold_run.h"
+
+#include <gtest/gtest.h>
+
+#include "failing_file_system.h"
+#include "keyed_shift_cipher.h"
+#include "run_error.h"
+#include "temporary_folder.h"
+
+namespace vortalis {
+namespace {
+
+using testing::FailingFileSystem;
+using testing::ReadBytes;
+using testing::SampleBytes;
+using testing::TemporaryFolder;
+using testing::WriteBytes;
+using Bytes = std::vector<std::uint8_t>;
+
+class KeyfoldRunTest : public ::testing::Test {
+  protected:
+    TemporaryFolder folder;
+    std::filesystem::path file = folder / "mots de passe.txt";
+
+    std::string Line(std::string_view password, std::string_view mode) const {
+        return file.string() + "," + std::string(password) + "," + std::string(mode);
+    }
+
+    // Runs and returns the error number, 0 when the run succeeded.
+    int Run(const std::string& commandLine, FileSystem& files = SystemFiles()) {
+        try {
+            RunKeyfold(commandLine, files);
+            return 0;
+        } catch (const RunError& error) {
+            return error.Number();
+        }
+    }
+
+    static Bytes Cipher(std::string_view password, CipherMode mode, const Bytes& in) {
+        KeyedShiftCipher cipher;
+        cipher.Start(password, mode);
+        return cipher.Transform(in);
+    }
+
+    void ExpectOnlyTheFileHolding(const Bytes& bytes) {
+        EXPECT_EQ(ReadBytes(file), bytes);
+        EXPECT_EQ(folder.Entries(), std::vector<std::string>{file.filename().string()});
+    }
+};
+
+TEST_F(KeyfoldRunTest, EnciphersInPlaceAndDeciphersBack) {
+    const Bytes plain = SampleBytes(3000);
+    WriteBytes(file, plain);
+    ASSERT_EQ(Run(Line("Mot de Passe", "C")), 0);
+    ExpectOnlyTheFileHolding(Cipher("Mot de Passe", CipherMode::Encipher, plain));
+    ASSERT_EQ(Run(Line("Mot de Passe", "d")), 0);
+    ExpectOnlyTheFileHolding(plain);
+}
+
+TEST_F(KeyfoldRunTest, KeysAnAccentedPasswordByItsWindows1252Bytes) {
+    const Bytes plain = SampleBytes(100);
+    WriteBytes(file, plain);
+    ASSERT_EQ(Run(Line("clé", "c")), 0);
+    EXPECT_EQ(ReadBytes(file), Cipher("cl\xE9", CipherMode::Encipher, plain));
+}
+
+TEST_F(KeyfoldRunTest, TakesFilesUpTo32767BytesAndRefusesLargerOnesUntouched) {
+    const Bytes largest = SampleBytes(32767);
+    WriteBytes(file, largest);
+    EXPECT_EQ(Run(Line("secret", "C")), 0);
+    EXPECT_EQ(ReadBytes(file), Cipher("secret", CipherMode::Encipher, largest));
+
+    const Bytes tooLarge = SampleBytes(32768);
+    WriteBytes(file, tooLarge);
+    EXPECT_EQ(Run(Line("secret", "C")), run_error::kOverflow);
+    ExpectOnlyTheFileHolding(tooLarge);
+}
+
+TEST_F(KeyfoldRunTest, AnEmptyFileStaysEmpty) {
+    WriteBytes(file, {});
+    EXPECT_EQ(Run(Line("secret", "C")), 0);
+    ExpectOnlyTheFileHolding({});
+}
+
+TEST_F(KeyfoldRunTest, ReportsMissingFilesAndFoldersAndNamesThatAreNoFile) {
+    EXPECT_EQ(Run(Line("secret", "C")), run_error::kFileNotFound);
+    EXPECT_EQ(Run((folder.Path() / "absent" / "f.txt").string() + ",secret,C"),
+              run_error::kPathNotFound);
+    EXPECT_EQ(Run(folder.Path().string() + ",secret,C"), run_error::kPathFileAccess);
+    EXPECT_EQ(Run(",secret,C"), run_error::kBadFileName);
+    EXPECT_TRUE(folder.Entries().empty());
+}
+
+TEST_F(KeyfoldRunTest, RefusesAnUnknownModeOrPasswordWithoutWritingAnything) {
+    const Bytes plain = SampleBytes(200);
+    WriteBytes(file, plain);
+    for (const std::string& line :
+         {Line("secret", " C"), Line("secret", "X"), Line("secret", ""), Line("secret", "C,more"),
+          std::string(""), Line("snow☃", "C")}) {
+        EXPECT_EQ(Run(line), run_error::kInvalidCall) << line;
+        ExpectOnlyTheFileHolding(plain);
+    }
+}
+
+TEST_F(KeyfoldRunTest, RefusesToEncipherBytes255ThatWouldNotComeBack) {
+    Bytes plain = SampleBytes(200);
+    plain[10] = plain[50] = plain[150] = 0xFF;
+    WriteBytes(file, plain);
+    EXPECT_EQ(Run(Line("secret", "C")), run_error::kInvalidCall);
+    ExpectOnlyTheFileHolding(plain);
+    // Deciphering never loses them, and a one-character password shifts nothing.
+    EXPECT_EQ(Run(Line("secret", "D")), 0);
+    WriteBytes(file, plain);
+    EXPECT_EQ(Run(Line("k", "C")), 0);
+    EXPECT_EQ(ReadBytes(file), plain);
+}
+
+TEST_F(KeyfoldRunTest, AFailureWhileWritingLeavesTheOriginalIntact) {
+    const Bytes plain = SampleBytes(5000);
+    WriteBytes(file, plain);
+    FailingFileSystem fullDisk(FailingFileSystem::Operation::WriteAt,
+                               std::errc::no_space_on_device);
+    EXPECT_EQ(Run(Line("secret", "C"), fullDisk), run_error::kDiskFull);
+    ExpectOnlyTheFileHolding(plain);
+
+    FailingFileSystem brokenRename(FailingFileSystem::Operation::Rename, std::errc::io_error);
+    EXPECT_EQ(Run(Line("secret", "C"), brokenRename), run_error::kDeviceIo);
+    ExpectOnlyTheFileHolding(plain);
+}
+
+}  // namespace
+}  // namespace vortalis
