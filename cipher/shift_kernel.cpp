@@ -7,12 +7,12 @@
 
 // The state recurrence is a serial chain, so 64 states are stepped side by side,
 // each leaping 64 steps at a time; the compiler vectorises the lanes. On x86-64
-// Linux an AVX2 copy is built beside the baseline one and picked at load time.
-#if defined(__GNUC__) && defined(__x86_64__) && defined(__linux__)
-#define VORTALIS_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
+// an AVX2 copy is built beside the baseline one and picked at run time.
+#if defined(__GNUC__) && defined(__x86_64__)
+#define VORTALIS_HAS_AVX2_KERNEL 1
 #define VORTALIS_INLINE inline __attribute__((always_inline))
 #else
-#define VORTALIS_VECTOR_CLONES
+#define VORTALIS_HAS_AVX2_KERNEL 0
 #define VORTALIS_INLINE inline
 #endif
 
@@ -111,10 +111,10 @@ VORTALIS_INLINE ShiftOutcome ShiftLaneBlocks(const std::uint8_t* in, std::uint8_
     return {state, unrecoverable};
 }
 
-VORTALIS_VECTOR_CLONES
-ShiftOutcome ShiftWholeBlocks(const std::uint8_t* in, std::uint8_t* out, std::size_t blocks,
-                              std::uint32_t state, std::uint32_t length, OffsetKind kind,
-                              bool encipher) {
+VORTALIS_INLINE ShiftOutcome ShiftWholeBlocks(const std::uint8_t* in, std::uint8_t* out,
+                                              std::size_t blocks, std::uint32_t state,
+                                              std::uint32_t length, OffsetKind kind,
+                                              bool encipher) {
     if (kind == OffsetKind::Narrow) {
         return encipher
                    ? ShiftLaneBlocks<OffsetKind::Narrow, true>(in, out, blocks, state, length)
@@ -123,6 +123,20 @@ ShiftOutcome ShiftWholeBlocks(const std::uint8_t* in, std::uint8_t* out, std::si
     return encipher ? ShiftLaneBlocks<OffsetKind::Wide, true>(in, out, blocks, state, length)
                     : ShiftLaneBlocks<OffsetKind::Wide, false>(in, out, blocks, state, length);
 }
+
+ShiftOutcome ShiftWholeBlocksBaseline(const std::uint8_t* in, std::uint8_t* out, std::size_t blocks,
+                                      std::uint32_t state, std::uint32_t length, OffsetKind kind,
+                                      bool encipher) {
+    return ShiftWholeBlocks(in, out, blocks, state, length, kind, encipher);
+}
+
+#if VORTALIS_HAS_AVX2_KERNEL
+__attribute__((target("avx2"))) ShiftOutcome ShiftWholeBlocksAvx2(
+    const std::uint8_t* in, std::uint8_t* out, std::size_t blocks, std::uint32_t state,
+    std::uint32_t length, OffsetKind kind, bool encipher) {
+    return ShiftWholeBlocks(in, out, blocks, state, length, kind, encipher);
+}
+#endif
 
 // One byte at a time, for the tail of a run and for passwords too long for the lanes.
 ShiftOutcome ShiftOneByOne(const std::uint8_t* in, std::uint8_t* out, std::size_t count,
@@ -145,16 +159,42 @@ ShiftOutcome ShiftOneByOne(const std::uint8_t* in, std::uint8_t* out, std::size_
 
 }  // namespace
 
+bool ShiftKernelAvailable(ShiftKernel kernel) {
+#if VORTALIS_HAS_AVX2_KERNEL
+    if (kernel == ShiftKernel::Avx2) return __builtin_cpu_supports("avx2");
+#endif
+    return kernel == ShiftKernel::Baseline;
+}
+
+ShiftKernel BestShiftKernel() {
+    static const ShiftKernel best =
+        ShiftKernelAvailable(ShiftKernel::Avx2) ? ShiftKernel::Avx2 : ShiftKernel::Baseline;
+    return best;
+}
+
 ShiftOutcome ShiftBytes(const std::uint8_t* in, std::uint8_t* out, std::size_t count,
                         std::uint32_t state, std::uint64_t passwordLength, bool encipher) {
+    return ShiftBytesWith(BestShiftKernel(), in, out, count, state, passwordLength, encipher);
+}
+
+ShiftOutcome ShiftBytesWith(ShiftKernel kernel, const std::uint8_t* in, std::uint8_t* out,
+                            std::size_t count, std::uint32_t state, std::uint64_t passwordLength,
+                            bool encipher) {
     ShiftOutcome outcome{state, 0};
     if (passwordLength < kWideLengthLimit) {
         const auto kind =
             passwordLength <= kNarrowLengthLimit ? OffsetKind::Narrow : OffsetKind::Wide;
         const std::size_t blocks = count / kLanes;
         if (blocks != 0) {
-            outcome = ShiftWholeBlocks(in, out, blocks, state,
-                                       static_cast<std::uint32_t>(passwordLength), kind, encipher);
+            const auto length = static_cast<std::uint32_t>(passwordLength);
+#if VORTALIS_HAS_AVX2_KERNEL
+            if (kernel == ShiftKernel::Avx2) {
+                outcome = ShiftWholeBlocksAvx2(in, out, blocks, state, length, kind, encipher);
+            } else
+#endif
+            {
+                outcome = ShiftWholeBlocksBaseline(in, out, blocks, state, length, kind, encipher);
+            }
         }
         const std::size_t done = blocks * kLanes;
         in += done;
