@@ -65,11 +65,21 @@ TEST_P(ShiftKernelTest, ReportsWhereItLeavesTheGeneratorAndTheBytes255ItLoses) {
 }
 
 std::string KernelName(const ::testing::TestParamInfo<ShiftKernel>& kernel) {
-    return kernel.param == ShiftKernel::Avx2 ? "Avx2" : "Baseline";
+    switch (kernel.param) {
+        case ShiftKernel::Baseline:
+            return "Baseline";
+        case ShiftKernel::Avx2:
+            return "Avx2";
+        case ShiftKernel::Avx512:
+            return "Avx512";
+    }
+    return "Unknown";
 }
 
 INSTANTIATE_TEST_SUITE_P(EachKernel, ShiftKernelTest,
-                         ::testing::Values(ShiftKernel::Baseline, ShiftKernel::Avx2), KernelName);
+                         ::testing::Values(ShiftKernel::Baseline, ShiftKernel::Avx2,
+                                           ShiftKernel::Avx512),
+                         KernelName);
 
 }  // namespace
 }  // namespace vortalis
