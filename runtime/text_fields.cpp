@@ -49,7 +49,7 @@ std::optional<std::string> TextFieldReader::Next() {
     afterComma_ = false;
 
     std::string field;
-    if (text_[at_] == '"') {
+    if (at_ < text_.size() && text_[at_] == '"') {
         const std::size_t close = text_.find('"', at_ + 1);
         const std::size_t end = close == std::string_view::npos ? text_.size() : close;
         field = text_.substr(at_ + 1, end - at_ - 1);

@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core
+  clang libclang-rt-14-dev
 )
 [ "${1:-}" = "--with-demo-tools" ] && packages+=(xxd)
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: once in the default
-# build, once under the address and undefined-behaviour sanitizers.
+# build, once under the address and undefined-behaviour sanitizers, then each
+# fuzz target for 20 seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,3 +16,5 @@ cmake --preset sanitize
 cmake --build --preset sanitize -j "$jobs"
 # Qt's and fontconfig's own allocations, kept for the process's life, are no leaks of ours.
 ASAN_OPTIONS=detect_leaks=0 ctest --preset sanitize -j "$jobs"
+
+fuzz/run 20

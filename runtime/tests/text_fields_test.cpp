@@ -21,6 +21,7 @@ TEST(TextFieldReader, SplitsAtCommasAndLineEndsSkippingBlanksAroundFields) {
               (Fields{"0", "0", "4995", "4995", "Arial", "9", "0", "0", "8454143", "0"}));
     EXPECT_EQ(AllFields("a\nb\rc"), (Fields{"a", "b", "c"}));
     EXPECT_EQ(AllFields("a,,b,\r\n"), (Fields{"a", "", "b", ""}));
+    EXPECT_EQ(AllFields("a,"), (Fields{"a", ""}));
     EXPECT_EQ(AllFields("\r\n\r\n  x  \r\n\r\n"), (Fields{"x"}));
     EXPECT_TRUE(AllFields("").empty());
 }
