@@ -11,7 +11,8 @@ struct FileStatus {
     std::uint64_t size = 0;
     bool isRegular = false;
     bool isDirectory = false;
-    unsigned permissions = 0;  // the mode's permission bits
+    unsigned permissions = 0;     // the mode's permission bits
+    std::uint64_t linkCount = 1;  // names the file has (hard links)
     unsigned owner = 0;
     unsigned group = 0;
 };
@@ -31,7 +32,8 @@ class FileSystem {
     virtual std::error_code OpenForReading(const std::filesystem::path& path, Handle& handle);
     // An existing file, neither created nor truncated.
     virtual std::error_code OpenForWriting(const std::filesystem::path& path, Handle& handle);
-    // A new, empty file in `folder` whose name starts with `prefix`; its path is returned.
+    // A new, empty file in `folder` whose name starts with `prefix`; its path is
+    // returned. It is held (locked) for as long as its handle is open.
     virtual std::error_code CreateTemporary(const std::filesystem::path& folder,
                                             const std::string& prefix, std::filesystem::path& path,
                                             Handle& handle);
@@ -48,6 +50,10 @@ class FileSystem {
                                    const std::filesystem::path& to);
     virtual std::error_code Remove(const std::filesystem::path& path);
     virtual std::error_code FlushFolder(const std::filesystem::path& folder);
+    // Removes the files in `folder` whose names start with `prefix` and that no
+    // running program holds: what a killed program left behind.
+    virtual void RemoveAbandonedTemporaries(const std::filesystem::path& folder,
+                                            const std::string& prefix);
 };
 
 // The system's own file operations, shared by the whole program.

@@ -1,10 +1,13 @@
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "file_system.h"
 
@@ -40,6 +43,7 @@ std::error_code FileSystem::Status(const std::filesystem::path& path, FileStatus
     status.isRegular = S_ISREG(info.st_mode);
     status.isDirectory = S_ISDIR(info.st_mode);
     status.permissions = info.st_mode & 07777;
+    status.linkCount = info.st_nlink;
     status.owner = info.st_uid;
     status.group = info.st_gid;
     return {};
@@ -65,7 +69,8 @@ std::error_code FileSystem::CreateTemporary(const std::filesystem::path& folder,
     handle = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (handle == kNoHandle) return LastError();
     path = pattern;
-    if (::fchmod(handle, CreationPermissions()) != 0) {
+    // The lock tells a later run that this file is still being written.
+    if (::flock(handle, LOCK_EX | LOCK_NB) != 0 || ::fchmod(handle, CreationPermissions()) != 0) {
         const std::error_code error = LastError();
         ::close(handle);
         ::unlink(pattern.c_str());
@@ -138,6 +143,23 @@ std::error_code FileSystem::FlushFolder(const std::filesystem::path& folder) {
     // Some file systems cannot flush a folder; the rename itself has happened.
     if (error == std::errc::invalid_argument) error.clear();
     return error;
+}
+
+void FileSystem::RemoveAbandonedTemporaries(const std::filesystem::path& folder,
+                                            const std::string& prefix) {
+    DIR* listing = ::opendir(folder.c_str());
+    if (listing == nullptr) return;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string_view name(entry->d_name);
+        if (!name.starts_with(prefix)) continue;
+        const std::filesystem::path path = folder / name;
+        const int handle = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (handle == kNoHandle) continue;
+        // Locked: its writer is alive. Unlocked: its writer died before finishing.
+        if (::flock(handle, LOCK_EX | LOCK_NB) == 0) ::unlink(path.c_str());
+        ::close(handle);
+    }
+    ::closedir(listing);
 }
 
 FileSystem& SystemFiles() {

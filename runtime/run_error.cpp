@@ -88,6 +88,12 @@ RunError::RunError(int number, const std::string& description)
     : std::runtime_error(description), number_(number) {}
 
 RunError FileError(std::error_code error, const std::filesystem::path& path) {
+    if (error == std::errc::too_many_links) {
+        return RunError(
+            run_error::kPathFileAccess,
+            "Ce fichier porte plusieurs noms (liens physiques) : le remplacer les "
+            "séparerait et les autres garderaient l'ancien contenu. Il n'a pas été modifié.");
+    }
     if (error == std::errc::no_such_file_or_directory) {
         std::error_code ignored;
         const std::filesystem::path folder = std::filesystem::absolute(path, ignored).parent_path();

@@ -46,8 +46,13 @@ std::error_code SafeFileWriter::Open() {
     Discard();
     FileStatus existing;
     const bool replacing = !files_.Status(target_, existing);
-    if (std::error_code error = files_.CreateTemporary(
-            target_.parent_path(), TemporaryPrefix(target_), temporary_, handle_)) {
+    // A new file in its place would part the file's other names from it, and
+    // they would keep the old content.
+    if (replacing && existing.linkCount > 1) return std::make_error_code(std::errc::too_many_links);
+    const std::string prefix = TemporaryPrefix(target_);
+    files_.RemoveAbandonedTemporaries(target_.parent_path(), prefix);
+    if (std::error_code error =
+            files_.CreateTemporary(target_.parent_path(), prefix, temporary_, handle_)) {
         return error;
     }
     if (replacing) {

@@ -112,5 +112,24 @@ TEST_F(SafeFileWriterTest, CreatesAFileThatDidNotExist) {
     EXPECT_EQ(ReadBytes(fresh), newBytes);
 }
 
+TEST_F(SafeFileWriterTest, RefusesAFileWithSeveralNamesLeavingItWhole) {
+    std::filesystem::create_hard_link(file, folder / "other name.txt");
+    EXPECT_EQ(Replace(), std::errc::too_many_links);
+    EXPECT_EQ(ReadBytes(file), oldBytes);
+    EXPECT_EQ(folder.Entries().size(), 2u);
+}
+
+TEST_F(SafeFileWriterTest, RemovesWhatAKilledWriterLeftButNotWhatALiveOneHolds) {
+    const auto abandoned =
+        folder / (".secrets.txt" + std::string(SafeFileWriter::kTemporaryMark) + "dead01");
+    WriteBytes(abandoned, newBytes);
+    SafeFileWriter live(file);
+    ASSERT_FALSE(live.Open());
+    EXPECT_FALSE(std::filesystem::exists(abandoned));
+
+    ASSERT_FALSE(Replace());  // a second writer beside the live one
+    EXPECT_EQ(folder.Entries().size(), 2u) << "the live writer's file stays";
+}
+
 }  // namespace
 }  // namespace vortalis
