@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core
   clang libclang-rt-14-dev
+  g++-mingw-w64-x86-64
 )
 [ "${1:-}" = "--with-demo-tools" ] && packages+=(xxd)
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: once in the default
 # build, once under the address and undefined-behaviour sanitizers, then each
-# fuzz target for 20 seconds.
+# fuzz target for 20 seconds; last, the Windows sources through the MinGW-w64
+# cross compiler (compiled, not run).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,3 +19,4 @@ cmake --build --preset sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=0 ctest --preset sanitize -j "$jobs"
 
 fuzz/run 20
+tools/check-windows.sh

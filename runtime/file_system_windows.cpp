@@ -1,0 +1,163 @@
+// The file operations on the Windows API. Handles are the C runtime's file
+// descriptors; errors are given as the errno values the rest of the code reads.
+
+#include <fcntl.h>
+#include <io.h>
+#include <share.h>
+#include <sys/stat.h>
+#include <windows.h>
+
+#include <cerrno>
+#include <random>
+
+#include "file_system.h"
+
+namespace vortalis {
+namespace {
+
+std::error_code ErrnoError() { return {errno, std::generic_category()}; }
+
+std::error_code ErrorFromWindows(DWORD code) {
+    switch (code) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+            return std::make_error_code(std::errc::no_such_file_or_directory);
+        case ERROR_ACCESS_DENIED:
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+            return std::make_error_code(std::errc::permission_denied);
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return std::make_error_code(std::errc::no_space_on_device);
+        case ERROR_WRITE_PROTECT:
+            return std::make_error_code(std::errc::read_only_file_system);
+        case ERROR_NOT_READY:
+            return std::make_error_code(std::errc::no_such_device);
+        default:
+            return std::make_error_code(std::errc::io_error);
+    }
+}
+
+std::error_code Open(const std::filesystem::path& path, int flags, int& handle) {
+    // Deny writers while we work; readers may look on.
+    const errno_t error = _wsopen_s(&handle, path.c_str(), flags | _O_BINARY | _O_NOINHERIT,
+                                    _SH_DENYWR, _S_IREAD | _S_IWRITE);
+    if (error != 0) {
+        handle = FileSystem::kNoHandle;
+        return {error, std::generic_category()};
+    }
+    return {};
+}
+
+}  // namespace
+
+std::error_code FileSystem::Status(const std::filesystem::path& path, FileStatus& status) {
+    struct _stat64 info {};
+    if (_wstat64(path.c_str(), &info) != 0) return ErrnoError();
+    status.size = static_cast<std::uint64_t>(info.st_size);
+    status.isRegular = (info.st_mode & _S_IFMT) == _S_IFREG;
+    status.isDirectory = (info.st_mode & _S_IFMT) == _S_IFDIR;
+    status.permissions = info.st_mode & 0777;
+    status.linkCount = info.st_nlink;
+    return {};
+}
+
+std::error_code FileSystem::OpenForReading(const std::filesystem::path& path, Handle& handle) {
+    return Open(path, _O_RDONLY, handle);
+}
+
+std::error_code FileSystem::OpenForWriting(const std::filesystem::path& path, Handle& handle) {
+    return Open(path, _O_WRONLY, handle);
+}
+
+std::error_code FileSystem::CreateTemporary(const std::filesystem::path& folder,
+                                            const std::string& prefix, std::filesystem::path& path,
+                                            Handle& handle) {
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = prefix;
+        for (int i = 0; i < 6; ++i) name += kLetters[random() % (sizeof kLetters - 1)];
+        path = folder / name;
+        // Opened without delete sharing: nobody removes it while we write it.
+        const std::error_code error = Open(path, _O_RDWR | _O_CREAT | _O_EXCL, handle);
+        if (error != std::errc::file_exists) return error;
+    }
+    return std::make_error_code(std::errc::file_exists);
+}
+
+std::error_code FileSystem::ReadAt(Handle handle, std::uint64_t offset,
+                                   std::span<std::uint8_t> bytes, std::size_t& count) {
+    count = 0;
+    if (_lseeki64(handle, static_cast<__int64>(offset), SEEK_SET) < 0) return ErrnoError();
+    while (count < bytes.size()) {
+        const auto chunk =
+            static_cast<unsigned>(std::min<std::size_t>(bytes.size() - count, 1u << 30));
+        const int got = _read(handle, bytes.data() + count, chunk);
+        if (got < 0) return ErrnoError();
+        if (got == 0) break;
+        count += static_cast<std::size_t>(got);
+    }
+    return {};
+}
+
+std::error_code FileSystem::WriteAt(Handle handle, std::uint64_t offset,
+                                    std::span<const std::uint8_t> bytes) {
+    if (_lseeki64(handle, static_cast<__int64>(offset), SEEK_SET) < 0) return ErrnoError();
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const auto chunk =
+            static_cast<unsigned>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+        const int put = _write(handle, bytes.data() + done, chunk);
+        if (put < 0) return ErrnoError();
+        done += static_cast<std::size_t>(put);
+    }
+    return {};
+}
+
+std::error_code FileSystem::SetPermissions(Handle, const FileStatus&) {
+    return {};  // a new file in the same folder inherits the folder's access rules
+}
+
+std::error_code FileSystem::Flush(Handle handle) {
+    return _commit(handle) != 0 ? ErrnoError() : std::error_code{};
+}
+
+std::error_code FileSystem::Close(Handle handle) {
+    return _close(handle) != 0 ? ErrnoError() : std::error_code{};
+}
+
+std::error_code FileSystem::Rename(const std::filesystem::path& from,
+                                   const std::filesystem::path& to) {
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return {};
+    return ErrorFromWindows(GetLastError());
+}
+
+std::error_code FileSystem::Remove(const std::filesystem::path& path) {
+    return DeleteFileW(path.c_str()) ? std::error_code{} : ErrorFromWindows(GetLastError());
+}
+
+std::error_code FileSystem::FlushFolder(const std::filesystem::path&) {
+    return {};  // MOVEFILE_WRITE_THROUGH has already made the rename durable
+}
+
+void FileSystem::RemoveAbandonedTemporaries(const std::filesystem::path& folder,
+                                            const std::string& prefix) {
+    WIN32_FIND_DATAW found;
+    const std::filesystem::path pattern = folder / (prefix + "*");
+    const HANDLE search = FindFirstFileW(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        // A file still open by its writer cannot be deleted: only the abandoned go.
+        DeleteFileW((folder / found.cFileName).c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
+FileSystem& SystemFiles() {
+    static FileSystem files;
+    return files;
+}
+
+}  // namespace vortalis
