@@ -1,0 +1,20 @@
+// Memoleaf: a sticky note that opens on the clipboard's text.
+
+#include <QApplication>
+
+#include "memoleaf_frm.h"
+#include "qt_note_services.h"
+
+int main(int argc, char* argv[]) {
+    using namespace vortalis::memoleaf;
+    QApplication application(argc, argv);
+
+    QtNoteDialogs dialogs;
+    QtNoteClipboard clipboard;
+    QtNoteSession session;
+    const vortalis::memoleaf::SettingsPlaces places;
+    Memoleaf_frm note(vortalis::CurrentProgram(), places, {dialogs, clipboard, session});
+    note.Form_Load();
+    note.show();
+    return QApplication::exec();
+}
