@@ -17,18 +17,20 @@ namespace {
 // Ten short fields never come near this; a larger file is not ours.
 constexpr std::size_t kLargestSettingsFile = 64 * 1024;
 
-std::string InFrench(const std::filesystem::path& path) { return "« " + path.string() + " »"; }
+// French quotes, held to what they quote by no-break spaces.
+std::string InFrench(const std::string& text) { return "«\u00A0" + text + "\u00A0»"; }
 
 RunError DamagedFile(const std::filesystem::path& path, const RunError& cause) {
-    return RunError(cause.Number(), "Le fichier de réglages " + InFrench(path) +
-                                        " est illisible : " + cause.Description() +
-                                        ". La note s'ouvre avec les réglages par défaut ; "
-                                        "« Quitter » réécrira le fichier.");
+    return RunError(cause.Number(), "Le fichier de réglages " + InFrench(path.string()) +
+                                        " est illisible\u00A0: " + cause.Description() +
+                                        ". La note s'ouvre avec les réglages par défaut\u00A0; " +
+                                        InFrench("Quitter") + " réécrira le fichier.");
 }
 
 RunError UnwritableFile(const std::filesystem::path& path, const RunError& cause) {
     return RunError(cause.Number(), "Les réglages n'ont pas pu être enregistrés dans " +
-                                        InFrench(path) + " : " + cause.Description() + ".");
+                                        InFrench(path.string()) + "\u00A0: " + cause.Description() +
+                                        ".");
 }
 
 std::string ReadFileStart(const std::filesystem::path& path, FileSystem& files) {
@@ -47,7 +49,11 @@ class SettingsFields {
   public:
     explicit SettingsFields(std::string_view text) : reader_(text) {}
 
+    // The field being read, counted from 1.
+    std::size_t Position() const { return position_; }
+
     std::string Text() {
+        ++position_;
         std::optional<std::string> field = reader_.Next();
         if (!field) throw RunError(run_error::kInputPastEnd);
         return *field;
@@ -77,10 +83,10 @@ class SettingsFields {
 
   private:
     TextFieldReader reader_;
+    std::size_t position_ = 0;
 };
 
-NoteSettings ParseSettings(std::string_view text) {
-    SettingsFields fields(text);
+NoteSettings ParseFields(SettingsFields& fields) {
     NoteSettings settings;
     settings.windowTop = fields.Geometry();
     settings.windowLeft = fields.Geometry();
@@ -93,6 +99,17 @@ NoteSettings ParseSettings(std::string_view text) {
     settings.noteColours[kBackgroundColour] = fields.Whole<std::int32_t>();
     settings.noteColours[kTextColour] = fields.Whole<std::int32_t>();
     return settings;
+}
+
+NoteSettings ParseSettings(std::string_view text) {
+    SettingsFields fields(text);
+    try {
+        return ParseFields(fields);
+    } catch (const RunError& error) {
+        // Say which of the ten fields stopped the reading.
+        throw RunError(error.Number(), error.Description() + " (champ " +
+                                           std::to_string(fields.Position()) + " sur 10)");
+    }
 }
 
 std::int64_t WholeTwips(double twips) { return static_cast<std::int64_t>(std::nearbyint(twips)); }

@@ -13,7 +13,7 @@ bool NeedsQuotes(const std::string& name) {
            name.front() == '"';
 }
 
-std::string Quoted(const std::string& name) { return "« " + name + " »"; }
+std::string Quoted(const std::string& name) { return "«\u00A0" + name + "\u00A0»"; }
 
 }  // namespace
 

@@ -161,6 +161,16 @@ TEST_F(SettingsFileTest, OpensADamagedFileOnTheDefaultsAndSaysWhichFile) {
     }
 }
 
+TEST_F(SettingsFileTest, SaysWhichFieldStoppedTheReading) {
+    const auto description = [&](const std::string& text) {
+        return LoadText(text).damage->Description();
+    };
+    EXPECT_NE(description("0,0\r\n4995, 4995 \r\nArial,neuf,0,0\r\n 8454143 , 0 \r\n")
+                  .find("(champ 6 sur 10)"),
+              std::string::npos);
+    EXPECT_NE(description("0,0\r\n4995, 4995 \r\n").find("(champ 5 sur 10)"), std::string::npos);
+}
+
 TEST_F(SettingsFileTest, AFailedWriteLeavesTheOldFileWholeAndNamesIt) {
     WriteText(path, kExampleFile);
     NoteSettings settings = ArialNote();
