@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "file_system.h"
+#include "note_settings.h"
+
+namespace vortalis::memoleaf {
+
+// Whether the settings file is there: an ordinary file, neither a folder nor
+// hidden (on this platform a name that starts with ".").
+bool SettingsFilePresent(const std::filesystem::path& path, FileSystem& files = SystemFiles());
+
+// The ten fields of `path`, or the defaults when the file is absent. A file that
+// is there but damaged (fewer than ten fields, a field that is not a number or
+// out of range, unreadable) yields the defaults too, with the reason in `damage`
+// and settingsChanged set, so that leaving through the menu writes a good file.
+LoadedSettings LoadSettings(const std::filesystem::path& path, const std::string& firstScreenFont,
+                            std::int32_t background, std::int32_t text,
+                            FileSystem& files = SystemFiles());
+
+// The four CR LF lines of the file, in Windows-1252. The geometry is the
+// window's at the moment of writing, in twips, rounded to whole twips.
+std::string FormatSettings(double top, double left, double height, double width,
+                           const NoteSettings& settings);
+
+// Writes the file in one step (temporary file beside it, then renamed), making
+// its folder when missing. Throws RunError naming the file; the file is then
+// left as it was.
+void SaveSettings(const std::filesystem::path& path, double top, double left, double height,
+                  double width, const NoteSettings& settings, FileSystem& files = SystemFiles());
+
+}  // namespace vortalis::memoleaf

@@ -1,0 +1,28 @@
+// Memoleaf: a sticky note that opens on the clipboard's text.
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "memoleaf_frm.h"
+#include "qt_note_services.h"
+
+int main(int argc, char* argv[]) {
+    using namespace vortalis::memoleaf;
+    QApplication application(argc, argv);
+    // The colour and font choosers speak French like the rest of the note.
+    QTranslator qtFrench;
+    if (qtFrench.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtFrench);
+    }
+
+    QtNoteDialogs dialogs;
+    QtNoteClipboard clipboard;
+    QtNoteSession session;
+    const vortalis::memoleaf::SettingsPlaces places;
+    Memoleaf_frm note(vortalis::CurrentProgram(), places, {dialogs, clipboard, session});
+    note.Form_Load();
+    note.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QIcon>
+
+namespace vortalis::memoleaf {
+
+// A pale yellow leaf with a turned-down corner and a few written lines, drawn at
+// 16 and 32 pixels in a handful of flat colours.
+QIcon NoteIcon();
+
+}  // namespace vortalis::memoleaf
