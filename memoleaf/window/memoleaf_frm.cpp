@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTextEdit>
 #include <QTimer>
@@ -112,7 +113,13 @@ void Memoleaf_frm::Form_Load() {
     AMSREdit1->setPlainText(services_.clipboard.Text());
 }
 
-QString Memoleaf_frm::FirstScreenFont() const { return QFontDatabase::families().value(0); }
+QString Memoleaf_frm::FirstScreenFont() const {
+    // Qt names a family that several foundries offer "Family [Foundry]"; the file
+    // keeps the family alone, as Windows names its fonts.
+    QString family = QFontDatabase::families().value(0);
+    family.remove(QRegularExpression(QStringLiteral(" \\[[^\\]]*\\]$")));
+    return family;
+}
 
 std::int32_t Memoleaf_frm::TextAreaColour(QPalette::ColorRole role) const {
     return ToWindowsColour(AMSREdit1->palette().color(role));
