@@ -11,6 +11,7 @@ packages=(
   g++-mingw-w64-x86-64
 )
 [ "${1:-}" = "--with-demo-tools" ] && packages+=(xxd)
+[ "${1:-}" = "--with-bench-tools" ] && packages+=(hyperfine libssl-dev openssl)
 
 missing=()
 for package in "${packages[@]}"; do
