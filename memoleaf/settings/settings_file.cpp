@@ -101,17 +101,6 @@ NoteSettings ParseFields(SettingsFields& fields) {
     return settings;
 }
 
-NoteSettings ParseSettings(std::string_view text) {
-    SettingsFields fields(text);
-    try {
-        return ParseFields(fields);
-    } catch (const RunError& error) {
-        // Say which of the ten fields stopped the reading.
-        throw RunError(error.Number(), error.Description() + " (champ " +
-                                           std::to_string(fields.Position()) + " sur 10)");
-    }
-}
-
 std::int64_t WholeTwips(double twips) { return static_cast<std::int64_t>(std::nearbyint(twips)); }
 
 std::string FlagText(bool set) { return set ? "1" : "0"; }
@@ -134,6 +123,17 @@ void WriteWhole(const std::filesystem::path& path, const std::string& content, F
 }
 
 }  // namespace
+
+NoteSettings ParseSettings(std::string_view text) {
+    SettingsFields fields(text);
+    try {
+        return ParseFields(fields);
+    } catch (const RunError& error) {
+        // Say which of the ten fields stopped the reading.
+        throw RunError(error.Number(), error.Description() + " (champ " +
+                                           std::to_string(fields.Position()) + " sur 10)");
+    }
+}
 
 bool SettingsFilePresent(const std::filesystem::path& path, FileSystem& files) {
     const std::string name = path.filename().string();

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "file_system.h"
 #include "note_settings.h"
@@ -19,6 +20,10 @@ bool SettingsFilePresent(const std::filesystem::path& path, FileSystem& files = 
 LoadedSettings LoadSettings(const std::filesystem::path& path, const std::string& firstScreenFont,
                             std::int32_t background, std::int32_t text,
                             FileSystem& files = SystemFiles());
+
+// The ten fields from the file's text (Windows-1252), spread over its lines in
+// any way. Throws RunError saying which field stopped the reading.
+NoteSettings ParseSettings(std::string_view text);
 
 // The four CR LF lines of the file, in Windows-1252. The geometry is the
 // window's at the moment of writing, in twips, rounded to whole twips.

@@ -9,6 +9,7 @@ namespace {
 bool IsBlank(char character) { return character == ' ' || character == '\t'; }
 
 bool NeedsQuotes(const std::string& name) {
+    if (name.empty()) return false;
     return name.find(',') != std::string::npos || IsBlank(name.front()) || IsBlank(name.back()) ||
            name.front() == '"';
 }

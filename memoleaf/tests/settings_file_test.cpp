@@ -112,6 +112,11 @@ TEST_F(SettingsFileTest, QuotesAFontNameOnlyWhereItWouldNotReadBackBare) {
     Save(settings);
     EXPECT_NE(FileText(path).find("\"Times, New\",9,0,0\r\n"), std::string::npos);
     EXPECT_EQ(Load().settings, settings);
+
+    settings.fontName = "";  // as a file with a quoted empty name gives it
+    Save(settings);
+    EXPECT_NE(FileText(path).find("\r\n,9,0,0\r\n"), std::string::npos);
+    EXPECT_EQ(Load().settings, settings);
 }
 
 TEST_F(SettingsFileTest, WithoutAFileGivesTheDefaultsAndAsksForAWrite) {
