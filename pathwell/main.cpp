@@ -9,11 +9,17 @@
 #include "command_line.h"
 #include "error_report.h"
 #include "hidden_form.h"
-#include "linux_shell.h"
 #include "pathwell_frm.h"
 #include "program_location.h"
-#include "qt_path_dialogs.h"
 #include "run_error.h"
+
+#ifdef _WIN32
+#include "windows_path_dialogs.h"
+#include "windows_shell.h"
+#else
+#include "linux_shell.h"
+#include "qt_path_dialogs.h"
+#endif
 
 namespace {
 
@@ -36,8 +42,13 @@ int main(int argc, char** argv) {
     SpeakFrench(application, translator);
 
     vortalis::pathwell::HiddenForm window;
+#ifdef _WIN32
+    vortalis::pathwell::WindowsPathDialogs dialogs;
+    vortalis::pathwell::WindowsShell shell(window);
+#else
     vortalis::pathwell::QtPathDialogs dialogs;
     vortalis::pathwell::LinuxShell shell;
+#endif
     vortalis::pathwell::Pathwell_frm form(window, dialogs, shell);
     try {
         form.Form_load(argumentText);

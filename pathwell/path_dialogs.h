@@ -27,6 +27,7 @@ struct BrowseSettings {
 };
 
 struct ChooserSettings {
+    WindowHandle owner = 0;
     std::string fileName;
     std::string initialFolder;  // empty: wherever the platform starts
     std::string filter;         // "description|pattern|description|pattern"

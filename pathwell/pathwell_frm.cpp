@@ -52,7 +52,10 @@ BrowseSettings Pathwell_frm::BrowserSettings() const {
 }
 
 ChooserSettings Pathwell_frm::ChooserSettingsFor(const std::string& initialFolder) const {
-    return ChooserSettings{"", initialFolder, "Tous|*|*|*",
+    return ChooserSettings{hWnd_,
+                           "",
+                           initialFolder,
+                           "Tous|*|*|*",
                            "Choix Fichiers,Répertoire " + window_.Caption(),
                            kOpenHideReadOnly | kOpenAllowMultiSelect | kOpenCreatePrompt |
                                kOpenExplorer | kOpenLongNames};

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <optional>
 
+#include "executable_file.h"
+
 namespace vortalis::pathwell {
 namespace {
 
@@ -49,12 +51,10 @@ std::vector<std::string> SemicolonList(const std::string& text) {
     return items;
 }
 
-bool IsExecutableFile(const fs::path& path) {
+bool IsExecutablePath(const fs::path& path) {
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
-    return !error && fs::is_regular_file(status) &&
-           (status.permissions() & (fs::perms::owner_exec | fs::perms::group_exec |
-                                    fs::perms::others_exec)) != fs::perms::none;
+    return !error && IsExecutableFile(status);
 }
 
 // The first word of an Exec line, with its quotes and escapes undone.
@@ -78,13 +78,13 @@ std::string ExecProgram(const std::string& exec) {
 
 std::string ProgramPath(const std::string& program, const std::string& searchPath) {
     if (program.find('/') != std::string::npos) {
-        return IsExecutableFile(program) ? program : std::string();
+        return IsExecutablePath(program) ? program : std::string();
     }
     std::size_t start = 0;
     for (;;) {
         const std::size_t colon = searchPath.find(':', start);
         const std::string folder = searchPath.substr(start, colon - start);
-        if (!folder.empty() && IsExecutableFile(fs::path(folder) / program)) {
+        if (!folder.empty() && IsExecutablePath(fs::path(folder) / program)) {
             return (fs::path(folder) / program).string();
         }
         if (colon == std::string::npos) return {};

@@ -9,6 +9,7 @@
 
 #include "default_application.h"
 #include "detached_start.h"
+#include "executable_file.h"
 #include "program_location.h"
 #include "run_error.h"
 
@@ -20,11 +21,6 @@ namespace fs = std::filesystem;
 // Folders belong to the desktop's own type for them. No program's full path
 // can read so, so only folders compare equal to it.
 constexpr const char* kExplorerIdentity = "inode/directory";
-
-bool HasExecuteBit(const fs::file_status& status) {
-    return (status.permissions() & (fs::perms::owner_exec | fs::perms::group_exec |
-                                    fs::perms::others_exec)) != fs::perms::none;
-}
 
 // The file's type and the types it is a kind of, most specific first.
 std::vector<std::string> MimeTypesOf(const std::string& path) {
@@ -44,7 +40,7 @@ std::string LinuxShell::FindAssociatedProgram(const std::string& path) {
     const fs::file_status status = fs::status(path, error);
     if (error || !fs::exists(status)) return {};
     if (fs::is_directory(status)) return Explorer();
-    if (fs::is_regular_file(status) && HasExecuteBit(status)) {
+    if (IsExecutableFile(status)) {
         return fs::absolute(path, error).lexically_normal().string();
     }
     return DefaultProgramFor(MimeTypesOf(path), directories_);

@@ -24,8 +24,12 @@ class PathDialogsTest : public QObject {
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
     ChooserSettings Settings(const QString& initialFolder) const {
-        return {"", QFile::encodeName(initialFolder).toStdString(), "Tous|*|*|*",
-                "Choix Fichiers,Répertoire Titre", 0x282204};
+        return {0,
+                "",
+                QFile::encodeName(initialFolder).toStdString(),
+                "Tous|*|*|*",
+                "Choix Fichiers,Répertoire Titre",
+                0x282204};
     }
 
   private slots:

@@ -95,6 +95,7 @@ TEST_F(PathwellForm, ShowsTheChooserInTheWholeArgumentTextAndEndsOnItsCancel) {
     EXPECT_TRUE(dialogs.browsed.empty());
     ASSERT_EQ(dialogs.chosen.size(), 1u);
     const ChooserSettings& settings = dialogs.chosen[0];
+    EXPECT_EQ(settings.owner, 0x1234u);
     EXPECT_EQ(settings.fileName, "");
     EXPECT_EQ(settings.initialFolder, "/home/léa/Mes  Documents ");
     EXPECT_EQ(settings.filter, "Tous|*|*|*");

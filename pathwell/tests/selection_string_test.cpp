@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "dialog_buffer.h"
 #include "dialog_filter.h"
 
 namespace vortalis::pathwell {
@@ -46,6 +47,30 @@ TEST(FilterEntries, PairDescriptionsWithPatterns) {
     EXPECT_EQ(FilterEntries("Tous|*|*|*"), (std::vector<FilterEntry>{{"Tous", "*"}, {"*", "*"}}));
     EXPECT_EQ(FilterEntries("Textes|*.txt|Seul"), (std::vector<FilterEntry>{{"Textes", "*.txt"}}));
     EXPECT_TRUE(FilterEntries("").empty());
+}
+
+}  // namespace
+}  // namespace vortalis::pathwell
+
+namespace vortalis::pathwell {
+namespace {
+
+using namespace std::string_literals;
+
+TEST(DialogBuffers, GiveTheTextBeforeTheFirstNul) {
+    EXPECT_EQ(TextBeforeNul("C:\\WINDOWS\\NOTEPAD.EXE\0   "s), "C:\\WINDOWS\\NOTEPAD.EXE");
+    EXPECT_EQ(TextBeforeNul("sans fin"), "sans fin");
+}
+
+TEST(DialogBuffers, GiveNoPathWhenTheBlankBufferWasLeftUntouched) {
+    EXPECT_EQ(PathFromBlankBuffer(std::string(512, ' ')), "");
+    EXPECT_EQ(PathFromBlankBuffer("\0"s + std::string(511, ' ')), "");
+    EXPECT_EQ(PathFromBlankBuffer("C:\\Temp\0"s + std::string(504, ' ')), "C:\\Temp");
+}
+
+TEST(DialogBuffers, GiveTheSelectionStringUpToTheDoubleNul) {
+    EXPECT_EQ(SelectionFromDialogBuffer("C:\\a.txt\0\0\0\0"s), "C:\\a.txt");
+    EXPECT_EQ(SelectionFromDialogBuffer("C:\\Temp\0a b\0c\0\0xx"s), "C:\\Temp\0a b\0c"s);
 }
 
 }  // namespace
