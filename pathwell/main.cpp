@@ -1,0 +1,64 @@
+// Pathwell: a folder browser without an argument, a file chooser in the folder
+// its argument names otherwise; every pick is opened, until Cancel.
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <new>
+
+#include "command_line.h"
+#include "error_report.h"
+#include "hidden_form.h"
+#include "pathwell_frm.h"
+#include "program_location.h"
+#include "run_error.h"
+
+#ifdef _WIN32
+#include "windows_path_dialogs.h"
+#include "windows_shell.h"
+#else
+#include "linux_shell.h"
+#include "qt_path_dialogs.h"
+#endif
+
+namespace {
+
+// Qt's own dialog texts in French, when the system has them.
+void SpeakFrench(QApplication& application, QTranslator& translator) {
+    if (translator.load(QStringLiteral("qtbase_fr"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        application.installTranslator(&translator);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Read before Qt takes out the options it knows.
+    const std::string argumentText = vortalis::JoinArguments(argc, argv);
+
+    QApplication application(argc, argv);
+    QTranslator translator;
+    SpeakFrench(application, translator);
+
+    vortalis::pathwell::HiddenForm window;
+#ifdef _WIN32
+    vortalis::pathwell::WindowsPathDialogs dialogs;
+    vortalis::pathwell::WindowsShell shell(window);
+#else
+    vortalis::pathwell::QtPathDialogs dialogs;
+    vortalis::pathwell::LinuxShell shell;
+#endif
+    vortalis::pathwell::Pathwell_frm form(window, dialogs, shell);
+    try {
+        form.Form_load(argumentText);
+    } catch (const vortalis::RunError& error) {
+        vortalis::ReportError(vortalis::CurrentProgram().stem, error);
+        return 1;
+    } catch (const std::bad_alloc&) {
+        vortalis::ReportError(vortalis::CurrentProgram().stem,
+                              vortalis::RunError(vortalis::run_error::kOutOfMemory));
+        return 1;
+    }
+    return 0;
+}
