@@ -16,6 +16,7 @@ namespace {
 
 constexpr int kClientWidthTwips = 5910;
 constexpr int kClientHeightTwips = 5475;
+constexpr double kDesignFontPoints = 8;
 
 constexpr const char* kCaption = " [Dé]cryptage VORTALIS janvier 2003 sealbox@vortalis.example";
 constexpr const char* kFileNotFound = "Fichier non trouvé";
@@ -49,9 +50,17 @@ void SetBackground(QWidget* control, QPalette::ColorRole role, std::int32_t back
 Sealboxfrm::Sealboxfrm(SealboxServices services, SealboxStart start, QWidget* parent)
     : QWidget(parent), services_(services), start_(std::move(start)) {
     setWindowIcon(SealboxIcon());
+    UseDesignFont();
     CreateControls();
     PlaceControls();
     ConnectHandlers();
+}
+
+void Sealboxfrm::UseDesignFont() {
+    // The places were drawn for a small 8-point font; a larger one would not fit them.
+    QFont designFont = font();
+    designFont.setPointSizeF(kDesignFontPoints);
+    setFont(designFont);
 }
 
 void Sealboxfrm::CreateControls() {

@@ -68,6 +68,7 @@ class Sealboxfrm : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void UseDesignFont();
     void CreateControls();
     void PlaceControls();
     void ConnectHandlers();
