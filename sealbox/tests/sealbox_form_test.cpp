@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "failing_file_system.h"
+#include "progress_bar_sink.h"
 #include "temporary_folder.h"
 #include "twips.h"
 #include "windows_colour.h"
@@ -196,6 +197,40 @@ class SealboxFormTest : public QObject {
         QCOMPARE(c.Dir1->Path(), window.program.string());
         QCOMPARE(c.Text1->text(), Q(window.program));
         QVERIFY(!window.form->Ended());
+    }
+
+    void aFolderThatCannotBeOpenedIsReportedAndTheListStaysWhereItWas() {
+        Window window;
+        window.Open();
+        const SealboxControls& c = window.C();
+        emit c.Dir1->Opened(Q(window.program / "disparu"));
+        QCOMPARE(window.dialogs.seen, std::vector<std::string>{"Erreur 76"});
+        QCOMPARE(c.Dir1->Path(), window.program.string());
+        QVERIFY(!window.form->Ended());
+        emit c.Dir1->Opened(Q(window.folder.Path()));
+        QCOMPARE(c.Text1->text(), Q(window.folder.Path()));
+    }
+
+    void theProgressBarEndsFullWhateverTheRange() {
+        QProgressBar bar;
+        bar.resize(365, 22);
+        ProgressBarSink sink(bar);
+        for (const std::uint64_t maximum :
+             {std::uint64_t{2}, std::uint64_t{1'000'000}, std::uint64_t{5'000'000'000}}) {
+            sink.Begin(1, maximum);
+            QCOMPARE(bar.value(), bar.minimum());
+            const std::uint64_t steps = std::min<std::uint64_t>(maximum - 1, 2'000'000);
+            for (std::uint64_t i = 0; i < steps; ++i) sink.Step();
+            if (maximum <= 1'000'000) {
+                QCOMPARE(bar.minimum(), 1);
+                QCOMPARE(bar.maximum(), static_cast<int>(maximum));
+                QCOMPARE(bar.value(), bar.maximum());
+            } else {
+                // Divided down to fit the bar; a pixel's worth of steps has not come yet.
+                QVERIFY(bar.maximum() > 1'000'000'000);
+                QCOMPARE(bar.value(), bar.minimum());
+            }
+        }
     }
 
     void theColoursComeFromFieldsTwentyOneToTwentyFiveOfTheCommandLinesFile() {

@@ -9,8 +9,8 @@ namespace vortalis {
 
 std::string LossQuestion(std::uint64_t lostBytes) {
     return "Ce fichier contient " + std::to_string(lostBytes) +
-           " octet(s) de valeur 255 qui ne pourront pas être décryptés : ils reviendraient "
-           "sous la valeur 0.\r\n\r\nCrypter quand même ?";
+           " octet(s) de valeur 255 : une fois cryptés, le décryptage les rendra à 0 et non "
+           "à 255.\r\n\r\nCrypter quand même ?";
 }
 
 void MessageBoxDialogs::Show(const std::string& text) {
