@@ -80,11 +80,8 @@ void Sealboxfrm::CreateControls() {
     c.Label2 = new QLabel(QStringLiteral("Mot de Passe"), this);
 
     QWidget* previous = c.Drive1;
-    for (QWidget* next :
-         {static_cast<QWidget*>(c.Dir1), static_cast<QWidget*>(c.File1),
-          static_cast<QWidget*>(c.Text1), static_cast<QWidget*>(c.Text2),
-          static_cast<QWidget*>(c.Command1[0]), static_cast<QWidget*>(c.Command1[1]),
-          static_cast<QWidget*>(c.Command1[2])}) {
+    for (QWidget* next : std::initializer_list<QWidget*>{
+             c.Dir1, c.File1, c.Text1, c.Text2, c.Command1[0], c.Command1[1], c.Command1[2]}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -156,9 +153,8 @@ ColourScheme Sealboxfrm::LoadColourScheme() {
 
 void Sealboxfrm::ApplyColourScheme(const ColourScheme& scheme) {
     const SealboxControls& c = controls_;
-    for (QWidget* box : {static_cast<QWidget*>(c.Drive1), static_cast<QWidget*>(c.Dir1),
-                         static_cast<QWidget*>(c.File1), static_cast<QWidget*>(c.Text1),
-                         static_cast<QWidget*>(c.Text2)}) {
+    for (QWidget* box :
+         std::initializer_list<QWidget*>{c.Drive1, c.Dir1, c.File1, c.Text1, c.Text2}) {
         SetColours(box, scheme[ColourScheme::kListBackground], scheme[ColourScheme::kListText]);
     }
     for (QPushButton* button : c.Command1) {
