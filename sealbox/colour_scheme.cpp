@@ -1,0 +1,61 @@
+#include "colour_scheme.h"
+
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "run_error.h"
+#include "text_fields.h"
+
+namespace vortalis {
+namespace {
+
+constexpr std::size_t kSkippedFields = 20;
+// A colour file is small; a large file named by mistake is not loaded whole.
+constexpr std::size_t kMostBytesRead = 1 << 20;
+
+constexpr std::int32_t SystemColour(std::uint32_t reference) {
+    return static_cast<std::int32_t>(reference);
+}
+
+std::int32_t ParseColour(const std::string& field) {
+    if (!ParseNumber(field)) throw RunError(run_error::kTypeMismatch);
+    const auto value = ParseWholeNumber(field, std::numeric_limits<std::int32_t>::min(),
+                                        std::numeric_limits<std::int32_t>::max());
+    if (!value) throw RunError(run_error::kOverflow);
+    return static_cast<std::int32_t>(*value);
+}
+
+}  // namespace
+
+ColourScheme DesignColours() {
+    return {{SystemColour(0x80000005), SystemColour(0x80000008), SystemColour(0x8000000F),
+             SystemColour(0x80000012), SystemColour(0x8000000F)}};
+}
+
+ColourScheme ParseColourScheme(std::string_view text) {
+    TextFieldReader fields(text);
+    for (std::size_t skipped = 0; skipped < kSkippedFields; ++skipped) {
+        if (!fields.Next()) throw RunError(run_error::kInputPastEnd);
+    }
+    ColourScheme scheme;
+    for (std::int32_t& colour : scheme.colours) {
+        const auto field = fields.Next();
+        if (!field) throw RunError(run_error::kInputPastEnd);
+        colour = ParseColour(*field);
+    }
+    return scheme;
+}
+
+ColourScheme ReadColourScheme(const std::filesystem::path& path, FileSystem& files) {
+    FileSystem::Handle handle = FileSystem::kNoHandle;
+    if (std::error_code error = files.OpenForReading(path, handle)) throw FileError(error, path);
+    std::vector<std::uint8_t> bytes(kMostBytesRead);
+    std::size_t count = 0;
+    const std::error_code error = files.ReadAt(handle, 0, bytes, count);
+    files.Close(handle);
+    if (error) throw FileError(error, path);
+    return ParseColourScheme(std::string_view(reinterpret_cast<const char*>(bytes.data()), count));
+}
+
+}  // namespace vortalis

@@ -1,0 +1,204 @@
+#include "transform_file.h"
+
+#include <gtest/gtest.h>
+
+#include "failing_file_system.h"
+#include "run_error.h"
+#include "temporary_folder.h"
+
+namespace vortalis {
+namespace {
+
+using testing::FailingFileSystem;
+using testing::ReadBytes;
+using testing::SampleBytes;
+using testing::TemporaryFolder;
+using testing::WriteBytes;
+using Bytes = std::vector<std::uint8_t>;
+
+// Keeps what the transform reported, to compare with what it should have.
+struct RecordingProgress : TransformProgress {
+    std::uint64_t minimum = 0;
+    std::uint64_t maximum = 0;
+    std::uint64_t value = 0;
+    int begins = 0;
+    void Begin(std::uint64_t low, std::uint64_t high) override {
+        ++begins;
+        minimum = low;
+        maximum = high;
+        value = low;
+    }
+    void Step() override { ++value; }
+};
+
+Bytes OneShot(const Bytes& bytes, const std::string& password, CipherMode mode) {
+    KeyedShiftCipher cipher;
+    cipher.Start(password, mode);
+    return cipher.Transform(bytes);
+}
+
+class TransformFileTest : public ::testing::Test {
+  protected:
+    TemporaryFolder folder;
+    std::filesystem::path file = folder / "rapport.doc";
+    RecordingProgress progress;
+
+    TransformResult Transform(CipherMode mode, const std::string& password = "clef",
+                              const LossConfirmation& confirm = {},
+                              FileSystem& files = SystemFiles()) {
+        return TransformFile(file, password, mode, progress, confirm, files);
+    }
+};
+
+TEST_F(TransformFileTest, ProgressRunsFromOneToTheBlockCountPlusTwoWhateverTheLength) {
+    struct Case {
+        std::size_t length;
+        std::uint64_t maximum;
+    };
+    for (const Case& c : {Case{0, 2}, Case{512, 3}, Case{1000, 3}, Case{1024, 4}, Case{65536, 130},
+                          Case{65537, 130}, Case{200000, 392}}) {
+        SCOPED_TRACE(c.length);
+        WriteBytes(file, SampleBytes(c.length));
+        progress = {};
+        ASSERT_EQ(Transform(CipherMode::Encipher), TransformResult::Rewritten);
+        EXPECT_EQ(progress.begins, 1);
+        EXPECT_EQ(progress.minimum, 1u);
+        EXPECT_EQ(progress.maximum, c.maximum);
+        EXPECT_EQ(progress.value, c.maximum);
+        EXPECT_EQ(ReadBytes(file).size(), c.length);
+    }
+}
+
+TEST_F(TransformFileTest, GivesTheBytesOfOneCipherPassOverTheWholeFileBothWays) {
+    const Bytes plain = SampleBytes(100000, 7);
+    for (const std::string& password :
+         std::vector<std::string>{"", "k", "mot de passe", std::string(300, '\xE9')}) {
+        SCOPED_TRACE(password.size());
+        WriteBytes(file, plain);
+        Transform(CipherMode::Encipher, password);
+        const Bytes enciphered = ReadBytes(file);
+        EXPECT_EQ(enciphered, OneShot(plain, password, CipherMode::Encipher));
+
+        Transform(CipherMode::Decipher, password);
+        EXPECT_EQ(ReadBytes(file), plain);
+        WriteBytes(file, enciphered);
+        Transform(CipherMode::Decipher, password);
+        EXPECT_EQ(ReadBytes(file), OneShot(enciphered, password, CipherMode::Decipher));
+    }
+}
+
+TEST_F(TransformFileTest, KeepsNameAndPlaceAndLeavesNoOtherFile) {
+    WriteBytes(file, SampleBytes(3000));
+    std::filesystem::permissions(
+        file, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    Transform(CipherMode::Encipher);
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"rapport.doc"});
+    EXPECT_EQ(std::filesystem::status(file).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+}
+
+TEST_F(TransformFileTest, AFailurePartWayLeavesTheOriginalWholeAndNoTemporaryFile) {
+    const Bytes plain = SampleBytes(300000);
+    WriteBytes(file, plain);
+    struct Case {
+        FailingFileSystem::Operation operation;
+        std::errc error;
+        int succeedFirst;
+        int number;
+    };
+    for (const Case& c :
+         {Case{FailingFileSystem::Operation::WriteAt, std::errc::no_space_on_device, 2, 61},
+          Case{FailingFileSystem::Operation::Flush, std::errc::io_error, 0, 57},
+          Case{FailingFileSystem::Operation::Rename, std::errc::device_or_resource_busy, 0, 75},
+          Case{FailingFileSystem::Operation::CreateTemporary, std::errc::no_space_on_device, 0,
+               61}}) {
+        FailingFileSystem files(c.operation, c.error, c.succeedFirst);
+        try {
+            Transform(CipherMode::Encipher, "clef", {}, files);
+            ADD_FAILURE() << "no error";
+        } catch (const RunError& error) {
+            EXPECT_EQ(error.Number(), c.number);
+        }
+        EXPECT_EQ(files.Failures(), 1);
+        EXPECT_EQ(ReadBytes(file), plain);
+        EXPECT_EQ(folder.Entries(), std::vector<std::string>{"rapport.doc"});
+    }
+}
+
+TEST_F(TransformFileTest, AFolderThatRefusesATemporaryFileIsReportedAndTheFileNotTouched) {
+    // A large file cannot be put back once half rewritten in place: refuse instead.
+    const Bytes plain = SampleBytes(5000);
+    WriteBytes(file, plain);
+    FailingFileSystem files(FailingFileSystem::Operation::CreateTemporary,
+                            std::errc::permission_denied);
+    try {
+        Transform(CipherMode::Encipher, "clef", {}, files);
+        ADD_FAILURE() << "no error";
+    } catch (const RunError& error) {
+        EXPECT_EQ(error.Number(), run_error::kPermissionDenied);
+    }
+    EXPECT_EQ(ReadBytes(file), plain);
+}
+
+TEST_F(TransformFileTest, AMissingFileIsReportedBeforeAnyProgress) {
+    try {
+        Transform(CipherMode::Decipher);
+        ADD_FAILURE() << "no error";
+    } catch (const RunError& error) {
+        EXPECT_EQ(error.Number(), run_error::kFileNotFound);
+    }
+    EXPECT_EQ(progress.begins, 0);
+    EXPECT_TRUE(folder.Entries().empty());
+}
+
+class LostBytesTest : public TransformFileTest {
+  protected:
+    // Bytes 255 that a password of several characters is bound to shift.
+    Bytes plain = Bytes(2000, 255);
+    std::vector<std::uint64_t> asked;
+
+    void SetUp() override { WriteBytes(file, plain); }
+
+    LossConfirmation Answer(bool goOn) {
+        return [this, goOn](std::uint64_t lostBytes) {
+            asked.push_back(lostBytes);
+            return goOn;
+        };
+    }
+};
+
+TEST_F(LostBytesTest, AnsweredNoLeavesTheFileAsItWas) {
+    EXPECT_EQ(Transform(CipherMode::Encipher, "clef", Answer(false)),
+              TransformResult::LeftUntouched);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_GT(asked[0], 0u);
+    EXPECT_EQ(ReadBytes(file), plain);
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"rapport.doc"});
+}
+
+TEST_F(LostBytesTest, AnsweredYesEnciphersAnyway) {
+    EXPECT_EQ(Transform(CipherMode::Encipher, "clef", Answer(true)), TransformResult::Rewritten);
+    EXPECT_EQ(asked.size(), 1u);
+    EXPECT_EQ(ReadBytes(file), OneShot(plain, "clef", CipherMode::Encipher));
+}
+
+TEST_F(LostBytesTest, NothingIsAskedWhenNothingIsLost) {
+    Transform(CipherMode::Encipher, "k", Answer(false));  // one character: every offset is 0
+    Transform(CipherMode::Decipher, "clef", Answer(false));
+    WriteBytes(file, SampleBytes(2000));
+    Transform(CipherMode::Encipher, "clef", Answer(false));
+    EXPECT_TRUE(asked.empty());
+}
+
+TEST_F(TransformFileTest, ANameWithWildcardsIsTakenLiterally) {
+    const auto starred = folder / "a*.txt";
+    const Bytes plain = SampleBytes(700);
+    WriteBytes(starred, plain);
+    WriteBytes(folder / "ab.txt", plain);
+    TransformFile(starred, "clef", CipherMode::Encipher, progress);
+    EXPECT_EQ(ReadBytes(starred), OneShot(plain, "clef", CipherMode::Encipher));
+    EXPECT_EQ(ReadBytes(folder / "ab.txt"), plain);
+}
+
+}  // namespace
+}  // namespace vortalis

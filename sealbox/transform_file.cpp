@@ -1,0 +1,102 @@
+#include "transform_file.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "run_error.h"
+#include "safe_file_writer.h"
+
+namespace vortalis {
+namespace {
+
+// Blocks are read and written this many at a time: the cipher and the progress
+// still go block by block, but a large file costs few system calls.
+constexpr std::size_t kBlocksPerChunk = 128;
+constexpr std::size_t kChunkBytes = kBlocksPerChunk * kTransformBlockBytes;
+
+void ThrowOnError(std::error_code error, const std::filesystem::path& path) {
+    if (error) throw FileError(error, path);
+}
+
+// The original, open for reading; closed whatever happens.
+class SourceFile {
+  public:
+    SourceFile(const std::filesystem::path& path, FileSystem& files) : path_(path), files_(files) {
+        // It is rewritten in the end, so it must be writable now, as opening it
+        // for reading and writing would demand.
+        FileSystem::Handle probe = FileSystem::kNoHandle;
+        ThrowOnError(files_.OpenForWriting(path_, probe), path_);
+        files_.Close(probe);
+        ThrowOnError(files_.OpenForReading(path_, handle_), path_);
+    }
+    ~SourceFile() { files_.Close(handle_); }
+    SourceFile(const SourceFile&) = delete;
+    SourceFile& operator=(const SourceFile&) = delete;
+
+    std::uint64_t Length() {
+        FileStatus status;
+        ThrowOnError(files_.Status(path_, status), path_);
+        return status.size;
+    }
+
+    std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> bytes) {
+        std::size_t count = 0;
+        ThrowOnError(files_.ReadAt(handle_, offset, bytes, count), path_);
+        return count;
+    }
+
+  private:
+    const std::filesystem::path& path_;
+    FileSystem& files_;
+    FileSystem::Handle handle_ = FileSystem::kNoHandle;
+};
+
+// Transforms the blocks of one chunk in place, a step for each. A chunk that came
+// short holds the file's end: its last block is the final one, and when the file's
+// length is a multiple of 512 that final block is empty but still a pass.
+void TransformChunk(std::span<std::uint8_t> chunk, bool holdsTheEnd, KeyedShiftCipher& cipher,
+                    TransformProgress& progress) {
+    for (std::size_t at = 0; at < chunk.size(); at += kTransformBlockBytes) {
+        const auto block = chunk.subspan(at, std::min(kTransformBlockBytes, chunk.size() - at));
+        progress.Step();
+        cipher.Transform(block, block);
+    }
+    if (holdsTheEnd && chunk.size() % kTransformBlockBytes == 0) {
+        progress.Step();
+        cipher.Transform(chunk.last(0), chunk.last(0));
+    }
+}
+
+}  // namespace
+
+TransformResult TransformFile(const std::filesystem::path& path, std::string_view password,
+                              CipherMode mode, TransformProgress& progress,
+                              const LossConfirmation& confirmLoss, FileSystem& files) {
+    KeyedShiftCipher cipher;
+    cipher.Start(password, mode);
+
+    SourceFile source(path, files);
+    SafeFileWriter writer(path, files);
+    ThrowOnError(writer.Open(), path);
+    progress.Begin(1, source.Length() / kTransformBlockBytes + 2);
+
+    std::vector<std::uint8_t> buffer(kChunkBytes);
+    for (std::uint64_t offset = 0;; offset += kChunkBytes) {
+        const std::size_t count = source.ReadAt(offset, buffer);
+        const bool holdsTheEnd = count < kChunkBytes;
+        const auto chunk = std::span(buffer).first(count);
+        TransformChunk(chunk, holdsTheEnd, cipher, progress);
+        ThrowOnError(writer.Write(chunk), path);
+        if (holdsTheEnd) break;
+    }
+
+    const std::uint64_t lost = cipher.UnrecoverableBytes();
+    if (mode == CipherMode::Encipher && lost > 0 && confirmLoss && !confirmLoss(lost)) {
+        writer.Discard();
+        return TransformResult::LeftUntouched;
+    }
+    ThrowOnError(writer.Commit(), path);
+    return TransformResult::Rewritten;
+}
+
+}  // namespace vortalis

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string_view>
+
+#include "file_system.h"
+#include "keyed_shift_cipher.h"
+
+namespace vortalis {
+
+// Where a file transform reports how far it has gone: once Begin, then one Step
+// per 512-byte block, the file's final block of 0 to 511 bytes included, so that
+// the value ends exactly on the maximum.
+class TransformProgress {
+  public:
+    virtual ~TransformProgress() = default;
+    virtual void Begin(std::uint64_t minimum, std::uint64_t maximum) = 0;
+    virtual void Step() = 0;
+};
+
+// Asked, once the whole file is enciphered and before it replaces the original,
+// whether to go on although `lostBytes` bytes 255 will decipher as 0.
+using LossConfirmation = std::function<bool(std::uint64_t lostBytes)>;
+
+enum class TransformResult { Rewritten, LeftUntouched };
+
+inline constexpr std::size_t kTransformBlockBytes = 512;
+
+// Enciphers or deciphers the file at `path` under `password`, block by block, into
+// a temporary file beside it that replaces it only once every block went well.
+// Throws RunError when the file cannot be opened, read or written; the original
+// is then left exactly as it was. Without `confirmLoss` a loss is accepted.
+TransformResult TransformFile(const std::filesystem::path& path, std::string_view password,
+                              CipherMode mode, TransformProgress& progress,
+                              const LossConfirmation& confirmLoss = {},
+                              FileSystem& files = SystemFiles());
+
+}  // namespace vortalis

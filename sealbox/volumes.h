@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vortalis {
+
+// The mounted volume that holds `folder`: the longest mount point that is the
+// folder itself or one of its parents ("/" when no other one is).
+std::string VolumeHolding(const std::string& folder, const std::vector<std::string>& mountPoints);
+
+}  // namespace vortalis

@@ -1,0 +1,37 @@
+// Sealbox: enciphers or deciphers the file picked in its window, then ends.
+
+#include <QApplication>
+
+#include "command_line.h"
+#include "message_box_dialogs.h"
+#include "mounted_volumes.h"
+#include "qt_end_sound.h"
+#include "sealbox_form.h"
+
+namespace {
+
+// Ends the program once control is back in its event loop.
+class ApplicationEnd : public vortalis::ProgramEnd {
+  public:
+    void End(int exitCode) override { QCoreApplication::exit(exitCode); }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    application.setApplicationName(QString::fromUtf8(vortalis::kProgramTitle));
+
+    vortalis::MessageBoxDialogs dialogs;
+    vortalis::QtEndSound endSound;
+    ApplicationEnd programEnd;
+    vortalis::MountedVolumes volumes;
+    vortalis::SystemFolderReader folders;
+    vortalis::Sealboxfrm form(
+        {dialogs, endSound, programEnd, volumes, folders, vortalis::SystemFiles()},
+        {vortalis::JoinArguments(argc, argv), vortalis::CurrentProgram()});
+    form.Load();
+    if (form.Ended()) return 1;
+    form.show();
+    return application.exec();
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace vortalis {
+
+// A text box for a password: every character shows as "#", and the text can be
+// neither copied nor cut.
+class PasswordBox : public QLineEdit {
+    Q_OBJECT
+  public:
+    explicit PasswordBox(QWidget* parent = nullptr);
+};
+
+}  // namespace vortalis

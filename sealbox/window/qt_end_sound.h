@@ -1,0 +1,18 @@
+#pragma once
+
+#include "sealbox_services.h"
+
+namespace vortalis {
+
+// Plays the end sound with Qt Multimedia and waits for it, three seconds at most.
+// Without the file or an audio output it returns at once, without a word.
+class QtEndSound : public EndSound {
+  public:
+    void SetFileName(const std::filesystem::path& file) override { file_ = file; }
+    void Play() override;
+
+  private:
+    std::filesystem::path file_;
+};
+
+}  // namespace vortalis
