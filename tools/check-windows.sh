@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds what can be built for Windows here, with Debian's MinGW-w64 cross
-# compiler: Keyfold whole (it needs no Qt), and the Windows-only sources of the
-# other programs compiled on their own (Qt for Windows is not on this machine).
+# compiler: Keyfold whole (it needs no Qt), and Pathwell's logic with its Windows
+# shell and dialogs (Qt for Windows is not on this machine, so the Qt parts are
+# left to a Windows build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 compiler=x86_64-w64-mingw32-g++-posix
@@ -16,9 +17,9 @@ runtime=(runtime/ansi_text.cpp runtime/command_line.cpp runtime/error_report.cpp
 "$compiler" "${flags[@]}" "${runtime[@]}" cipher/*.cpp keyfold/*.cpp -static -mwindows -luser32 -o "$out/Keyfold.exe"
 echo "Keyfold.exe built for Windows: $out/Keyfold.exe"
 
-# Sources of other programs that only Windows compiles (named *_windows.cpp).
-while IFS= read -r source; do
-  case "$source" in runtime/*) continue ;; esac
-  "$compiler" "${flags[@]}" -fsyntax-only -I"$(dirname "$source")" "$source"
-  echo "compiles for Windows: $source"
-done < <(git ls-files '*_windows.cpp')
+# Pathwell's logic and its Windows shell and dialogs need no Qt: compiled whole.
+pathwell=$(ls pathwell/*.cpp pathwell/windows/*.cpp | grep -v '/main.cpp$')
+for source in $pathwell; do
+  "$compiler" "${flags[@]}" -Ipathwell -Ipathwell/windows -c "$source" -o "$out/$(basename "$source" .cpp).o"
+done
+echo "Pathwell's logic, shell and dialogs compile for Windows"
