@@ -1,0 +1,16 @@
+// Any bytes as Sealbox's colour file: five colours or a numbered error, nothing else.
+
+#include <cstdint>
+#include <string_view>
+
+#include "colour_scheme.h"
+#include "run_error.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    try {
+        vortalis::ParseColourScheme(std::string_view(reinterpret_cast<const char*>(data), size));
+    } catch (const vortalis::RunError&) {
+        // A short or damaged file is reported, then the design colours serve.
+    }
+    return 0;
+}
