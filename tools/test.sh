@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: once in the default
 # build, once under the address and undefined-behaviour sanitizers, then each
-# fuzz target for 20 seconds; last, the Windows sources through the MinGW-w64
+# fuzz target for 20 seconds; the Debian package installed and used; last, the
+# Windows sources through the MinGW-w64
 # cross compiler (compiled, not run).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,6 +18,8 @@ cmake --preset sanitize
 cmake --build --preset sanitize -j "$jobs"
 # Qt's and fontconfig's own allocations, kept for the process's life, are no leaks of ours.
 ASAN_OPTIONS=detect_leaks=0 ctest --preset sanitize -j "$jobs"
+
+packaging/test-package.sh build/default
 
 fuzz/run 20
 tools/check-windows.sh
