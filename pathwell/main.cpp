@@ -2,7 +2,6 @@
 // its argument names otherwise; every pick is opened, until Cancel.
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QTranslator>
 #include <new>
 
@@ -11,6 +10,7 @@
 #include "hidden_form.h"
 #include "pathwell_frm.h"
 #include "program_location.h"
+#include "qt_french.h"
 #include "run_error.h"
 
 #ifdef _WIN32
@@ -21,25 +21,13 @@
 #include "qt_path_dialogs.h"
 #endif
 
-namespace {
-
-// Qt's own dialog texts in French, when the system has them.
-void SpeakFrench(QApplication& application, QTranslator& translator) {
-    if (translator.load(QStringLiteral("qtbase_fr"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        application.installTranslator(&translator);
-    }
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
     // Read before Qt takes out the options it knows.
     const std::string argumentText = vortalis::JoinArguments(argc, argv);
 
     QApplication application(argc, argv);
     QTranslator translator;
-    SpeakFrench(application, translator);
+    vortalis::SpeakFrench(translator);
 
     vortalis::pathwell::HiddenForm window;
 #ifdef _WIN32

@@ -4,7 +4,7 @@
 
 namespace vortalis {
 
-inline constexpr const char* kMessageBoxModuleFile = "libvortalis_message_box.so";
+inline constexpr const char* kMessageBoxModule = "vortalis_message_box";
 inline constexpr const char* kShowMessageBoxSymbol = "vortalis_show_message_box";
 
 // UTF-8 title and text; icon 1 is the critical one. Returns 0 once the box was

@@ -2,8 +2,7 @@
 # Installs what is missing, builds, and runs every test: once in the default
 # build, once under the address and undefined-behaviour sanitizers, then each
 # fuzz target for 20 seconds; the Debian package installed and used; last, the
-# Windows sources through the MinGW-w64
-# cross compiler (compiled, not run).
+# Windows sources through the MinGW-w64 cross compiler (compiled, not run).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -1,10 +1,11 @@
 // Memoleaf: a sticky note that opens on the clipboard's text.
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QTranslator>
 
+#include "first_paint_probe.h"
 #include "memoleaf_frm.h"
+#include "qt_french.h"
 #include "qt_note_services.h"
 
 int main(int argc, char* argv[]) {
@@ -12,10 +13,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     // The colour and font choosers speak French like the rest of the note.
     QTranslator qtFrench;
-    if (qtFrench.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtFrench);
-    }
+    vortalis::SpeakFrench(qtFrench);
 
     QtNoteDialogs dialogs;
     QtNoteClipboard clipboard;
@@ -24,5 +22,6 @@ int main(int argc, char* argv[]) {
     Memoleaf_frm note(vortalis::CurrentProgram(), places, {dialogs, clipboard, session});
     note.Form_Load();
     note.show();
+    vortalis::QuitAfterFirstPaintWhenAsked(note);
     return QApplication::exec();
 }

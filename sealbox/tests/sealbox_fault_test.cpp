@@ -44,7 +44,7 @@ TEST(SealboxFaults, KilledAtAnyMomentTheFileIsWhollyOldOrWhollyNew) {
 
     // Kill moments spread over the time one whole transform takes here.
     const auto start = std::chrono::steady_clock::now();
-    ASSERT_EQ(testing::RunProgram(TRANSFORM_FILE_DRIVER, arguments, errors).exitStatus, 0);
+    ASSERT_EQ(testing::RunProgram(TRANSFORM_FILE_RUN, arguments, errors).exitStatus, 0);
     const auto wholeRun = std::chrono::duration_cast<std::chrono::microseconds>(
         std::chrono::steady_clock::now() - start);
     current = Decipher(current);
@@ -53,7 +53,7 @@ TEST(SealboxFaults, KilledAtAnyMomentTheFileIsWhollyOldOrWhollyNew) {
 
     int killedMidway = 0;
     for (int run = 0; run < 50; ++run) {
-        testing::ChildProgram driver(TRANSFORM_FILE_DRIVER, arguments, errors);
+        testing::ChildProgram driver(TRANSFORM_FILE_RUN, arguments, errors);
         std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
         driver.Kill();
         killedMidway += driver.Wait().exitStatus != 0;
@@ -64,7 +64,7 @@ TEST(SealboxFaults, KilledAtAnyMomentTheFileIsWhollyOldOrWhollyNew) {
         current = next;
     }
     const std::size_t leftBehind = folder.Entries().size() - 1;
-    ASSERT_EQ(testing::RunProgram(TRANSFORM_FILE_DRIVER, arguments, errors).exitStatus, 0);
+    ASSERT_EQ(testing::RunProgram(TRANSFORM_FILE_RUN, arguments, errors).exitStatus, 0);
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"archive.bin"})
         << "a finished run removes what killed runs left";
     std::cout << "killed before the end: " << killedMidway << " of 50 runs, leaving " << leftBehind

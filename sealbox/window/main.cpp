@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "command_line.h"
+#include "first_paint_probe.h"
 #include "message_box_dialogs.h"
 #include "mounted_volumes.h"
 #include "qt_end_sound.h"
@@ -33,5 +34,6 @@ int main(int argc, char** argv) {
     form.Load();
     if (form.Ended()) return 1;
     form.show();
+    vortalis::QuitAfterFirstPaintWhenAsked(form);
     return application.exec();
 }

@@ -4,8 +4,9 @@
 
 namespace vortalis {
 
-// Plays the end sound with Qt Multimedia and waits for it, three seconds at most.
-// Without the file or an audio output it returns at once, without a word.
+// Plays the end sound with Qt Multimedia, from a module opened only then, and waits
+// for it, three seconds at most. Without the file, the module or an audio output
+// it returns at once, without a word.
 class QtEndSound : public EndSound {
   public:
     void SetFileName(const std::filesystem::path& file) override { file_ = file; }
