@@ -9,9 +9,9 @@
 namespace vortalis {
 namespace {
 
-// Blocks are read and written this many at a time: the cipher and the progress
-// still go block by block, but a large file costs few system calls.
-constexpr std::size_t kBlocksPerChunk = 128;
+// Blocks are read and written this many at a time (1 MiB): the cipher and the
+// progress still go block by block, but a large file costs few system calls.
+constexpr std::size_t kBlocksPerChunk = 2048;
 constexpr std::size_t kChunkBytes = kBlocksPerChunk * kTransformBlockBytes;
 
 void ThrowOnError(std::error_code error, const std::filesystem::path& path) {
