@@ -363,7 +363,7 @@ class SealboxFormTest : public QObject {
     void aFailurePartWayIsReportedEndsTheProgramAndLeavesTheFileWhole() {
         Window window;
         const auto file = window.program / "base.mdb";
-        const Bytes plain = SampleBytes(400000);
+        const Bytes plain = SampleBytes(3500000);  // several writes of 1 MiB
         WriteBytes(file, plain);
         testing::FailingFileSystem full(testing::FailingFileSystem::Operation::WriteAt,
                                         std::errc::no_space_on_device, 2);

@@ -98,7 +98,7 @@ TEST_F(TransformFileTest, KeepsNameAndPlaceAndLeavesNoOtherFile) {
 }
 
 TEST_F(TransformFileTest, AFailurePartWayLeavesTheOriginalWholeAndNoTemporaryFile) {
-    const Bytes plain = SampleBytes(300000);
+    const Bytes plain = SampleBytes(3500000);  // several writes of 1 MiB
     WriteBytes(file, plain);
     struct Case {
         FailingFileSystem::Operation operation;
