@@ -55,8 +55,9 @@ TEST_F(TransformFileTest, ProgressRunsFromOneToTheBlockCountPlusTwoWhateverTheLe
         std::size_t length;
         std::uint64_t maximum;
     };
-    for (const Case& c : {Case{0, 2}, Case{512, 3}, Case{1000, 3}, Case{1024, 4}, Case{65536, 130},
-                          Case{65537, 130}, Case{200000, 392}}) {
+    for (const Case& c :
+         {Case{0, 2}, Case{512, 3}, Case{1000, 3}, Case{1024, 4}, Case{65536, 130},
+          Case{65537, 130}, Case{200000, 392}, Case{1048576, 2050}, Case{1048577, 2050}}) {
         SCOPED_TRACE(c.length);
         WriteBytes(file, SampleBytes(c.length));
         progress = {};
