@@ -43,14 +43,14 @@ constexpr std::array<GeneratorLeap, kLanes> MakeLaneLeaps() {
 constexpr auto kLaneLeaps = MakeLaneLeaps();  // lane j starts j + 1 steps ahead
 constexpr GeneratorLeap kBlockLeap = MakeLaneLeaps().back();
 
-// An offset brought into 0..255 without changing what one shift gives: 0 stays
-// 0, any other offset becomes the value in 1..255 congruent to it modulo 255
-// (the sum of its base-256 digits, folded).
+// An offset (below 2^19, as the lane limit keeps it) brought into 0..255 without
+// changing what one shift gives: 0 stays 0, any other offset becomes the value
+// in 1..255 congruent to it modulo 255. Since 256 = 1 (mod 255), adding the high
+// part to the low byte keeps the remainder.
 VORTALIS_INLINE std::uint32_t FoldModulo255(std::uint32_t offset) {
-    std::uint32_t sum =
-        (offset & 0xFF) + ((offset >> 8) & 0xFF) + ((offset >> 16) & 0xFF) + (offset >> 24);
-    sum = (sum & 0xFF) + (sum >> 8);
-    return (sum & 0xFF) + (sum >> 8);
+    std::uint32_t sum = (offset & 0xFF) + (offset >> 8);  // at most 2,302
+    sum = (sum & 0xFF) + (sum >> 8);                      // at most 263
+    return sum > 255 ? sum - 255 : sum;
 }
 
 template <OffsetKind kKind>
