@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds what can be built for Windows here, with Debian's MinGW-w64 cross
-# compiler: Keyfold whole (it needs no Qt), and Pathwell's logic with its Windows
-# shell and dialogs (Qt for Windows is not on this machine, so the Qt parts are
-# left to a Windows build).
+# compiler: Keyfold whole (it needs no Qt), Pathwell's logic with its Windows
+# shell and dialogs, and the other programs' logic (Qt for Windows is not on this
+# machine, so the Qt parts are left to a Windows build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 compiler=x86_64-w64-mingw32-g++-posix
@@ -23,3 +23,11 @@ for source in $pathwell; do
   "$compiler" "${flags[@]}" -Ipathwell -Ipathwell/windows -c "$source" -o "$out/$(basename "$source" .cpp).o"
 done
 echo "Pathwell's logic, shell and dialogs compile for Windows"
+
+# The other programs' logic, free of Qt, compiled whole too.
+for source in sealbox/*.cpp memoleaf/settings/*.cpp memoleaf/window/note_layout.cpp \
+              memoleaf/window/screen_placement.cpp; do
+  "$compiler" "${flags[@]}" -Isealbox -Imemoleaf/settings -Imemoleaf/window -c "$source" \
+    -o "$out/$(basename "$source" .cpp).o"
+done
+echo "Sealbox's and Memoleaf's logic compile for Windows"
