@@ -6,6 +6,7 @@
 #include "ansi_text.h"
 #include "keyed_shift_cipher.h"
 #include "keyfold_command_line.h"
+#include "read_file_start.h"
 #include "run_error.h"
 #include "safe_file_writer.h"
 
@@ -40,15 +41,8 @@ std::vector<std::uint8_t> ReadSmallFile(const std::filesystem::path& path, FileS
     if (!status.isRegular) throw RunError(run_error::kPathFileAccess);
     if (status.size > kKeyfoldLargestFile) throw RunError(run_error::kOverflow);
 
-    FileSystem::Handle handle = FileSystem::kNoHandle;
-    if (std::error_code error = files.OpenForReading(path, handle)) throw FileError(error, path);
-    std::vector<std::uint8_t> bytes(kKeyfoldLargestFile + 1);
-    std::size_t count = 0;
-    const std::error_code readError = files.ReadAt(handle, 0, bytes, count);
-    files.Close(handle);
-    if (readError) throw FileError(readError, path);
-    if (count > kKeyfoldLargestFile) throw RunError(run_error::kOverflow);
-    bytes.resize(count);
+    std::vector<std::uint8_t> bytes = ReadFileStart(path, kKeyfoldLargestFile + 1, files);
+    if (bytes.size() > kKeyfoldLargestFile) throw RunError(run_error::kOverflow);
     return bytes;
 }
 

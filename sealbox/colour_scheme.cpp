@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "read_file_start.h"
 #include "run_error.h"
 #include "text_fields.h"
 
@@ -48,14 +49,9 @@ ColourScheme ParseColourScheme(std::string_view text) {
 }
 
 ColourScheme ReadColourScheme(const std::filesystem::path& path, FileSystem& files) {
-    FileSystem::Handle handle = FileSystem::kNoHandle;
-    if (std::error_code error = files.OpenForReading(path, handle)) throw FileError(error, path);
-    std::vector<std::uint8_t> bytes(kMostBytesRead);
-    std::size_t count = 0;
-    const std::error_code error = files.ReadAt(handle, 0, bytes, count);
-    files.Close(handle);
-    if (error) throw FileError(error, path);
-    return ParseColourScheme(std::string_view(reinterpret_cast<const char*>(bytes.data()), count));
+    const std::vector<std::uint8_t> bytes = ReadFileStart(path, kMostBytesRead, files);
+    return ParseColourScheme(
+        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 }  // namespace vortalis

@@ -11,10 +11,9 @@ out=build/windows
 mkdir -p "$out"
 flags=(-std=c++20 -O2 -Wall -Wextra -Wpedantic -Werror -DUNICODE -D_UNICODE -Iruntime -Icipher -Ikeyfold)
 
-runtime=(runtime/ansi_text.cpp runtime/command_line.cpp runtime/error_report.cpp runtime/program_location.cpp
-         runtime/run_error.cpp runtime/safe_file_writer.cpp runtime/text_fields.cpp
-         runtime/companion_module_windows.cpp runtime/file_system_windows.cpp runtime/message_box_windows.cpp)
-"$compiler" "${flags[@]}" "${runtime[@]}" cipher/*.cpp keyfold/*.cpp -static -mwindows -luser32 -o "$out/Keyfold.exe"
+# The runtime as Windows builds it: its POSIX files and the Qt module left out.
+runtime=$(ls runtime/*.cpp | grep -v -e '_posix\.cpp$' -e '/message_box_module\.cpp$')
+"$compiler" "${flags[@]}" $runtime cipher/*.cpp keyfold/*.cpp -static -mwindows -luser32 -o "$out/Keyfold.exe"
 echo "Keyfold.exe built for Windows: $out/Keyfold.exe"
 
 # Pathwell's logic and its Windows shell and dialogs need no Qt: compiled whole.

@@ -7,6 +7,7 @@
 
 #include "ansi_text.h"
 #include "number_forms.h"
+#include "read_file_start.h"
 #include "safe_file_writer.h"
 #include "stored_font_name.h"
 #include "text_fields.h"
@@ -33,15 +34,9 @@ RunError UnwritableFile(const std::filesystem::path& path, const RunError& cause
                                         ".");
 }
 
-std::string ReadFileStart(const std::filesystem::path& path, FileSystem& files) {
-    FileSystem::Handle handle = FileSystem::kNoHandle;
-    if (std::error_code error = files.OpenForReading(path, handle)) throw FileError(error, path);
-    std::vector<std::uint8_t> bytes(kLargestSettingsFile);
-    std::size_t count = 0;
-    const std::error_code error = files.ReadAt(handle, 0, bytes, count);
-    files.Close(handle);
-    if (error) throw FileError(error, path);
-    return std::string(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(count));
+std::string ReadSettingsText(const std::filesystem::path& path, FileSystem& files) {
+    const std::vector<std::uint8_t> bytes = ReadFileStart(path, kLargestSettingsFile, files);
+    return std::string(bytes.begin(), bytes.end());
 }
 
 // The ten fields in order, each checked as it is read.
@@ -147,7 +142,7 @@ LoadedSettings LoadSettings(const std::filesystem::path& path, const std::string
     LoadedSettings loaded{DefaultSettings(firstScreenFont, background, text), true, std::nullopt};
     if (!SettingsFilePresent(path, files)) return loaded;
     try {
-        loaded.settings = ParseSettings(ReadFileStart(path, files));
+        loaded.settings = ParseSettings(ReadSettingsText(path, files));
         loaded.settingsChanged = false;
     } catch (const RunError& error) {
         loaded.damage = DamagedFile(path, error);

@@ -1,0 +1,20 @@
+#include "read_file_start.h"
+
+#include "run_error.h"
+
+namespace vortalis {
+
+std::vector<std::uint8_t> ReadFileStart(const std::filesystem::path& path, std::size_t most,
+                                        FileSystem& files) {
+    FileSystem::Handle handle = FileSystem::kNoHandle;
+    if (std::error_code error = files.OpenForReading(path, handle)) throw FileError(error, path);
+    std::vector<std::uint8_t> bytes(most);
+    std::size_t count = 0;
+    const std::error_code error = files.ReadAt(handle, 0, bytes, count);
+    files.Close(handle);
+    if (error) throw FileError(error, path);
+    bytes.resize(count);
+    return bytes;
+}
+
+}  // namespace vortalis
