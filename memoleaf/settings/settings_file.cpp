@@ -137,17 +137,18 @@ bool SettingsFilePresent(const std::filesystem::path& path, FileSystem& files) {
     return !files.Status(path, status) && status.isRegular;
 }
 
-LoadedSettings LoadSettings(const std::filesystem::path& path, const std::string& firstScreenFont,
+LoadedSettings LoadSettings(const std::filesystem::path& path,
+                            const std::function<std::string()>& firstScreenFont,
                             std::int32_t background, std::int32_t text, FileSystem& files) {
-    LoadedSettings loaded{DefaultSettings(firstScreenFont, background, text), true, std::nullopt};
-    if (!SettingsFilePresent(path, files)) return loaded;
-    try {
-        loaded.settings = ParseSettings(ReadSettingsText(path, files));
-        loaded.settingsChanged = false;
-    } catch (const RunError& error) {
-        loaded.damage = DamagedFile(path, error);
+    std::optional<RunError> damage;
+    if (SettingsFilePresent(path, files)) {
+        try {
+            return {ParseSettings(ReadSettingsText(path, files)), false, std::nullopt};
+        } catch (const RunError& error) {
+            damage = DamagedFile(path, error);
+        }
     }
-    return loaded;
+    return {DefaultSettings(firstScreenFont(), background, text), true, damage};
 }
 
 std::string FormatSettings(double top, double left, double height, double width,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -17,9 +18,20 @@ bool SettingsFilePresent(const std::filesystem::path& path, FileSystem& files = 
 // is there but damaged (fewer than ten fields, a field that is not a number or
 // out of range, unreadable) yields the defaults too, with the reason in `damage`
 // and settingsChanged set, so that leaving through the menu writes a good file.
-LoadedSettings LoadSettings(const std::filesystem::path& path, const std::string& firstScreenFont,
+// The first screen font is asked for only when the defaults are needed: listing
+// the system's fonts is slow.
+LoadedSettings LoadSettings(const std::filesystem::path& path,
+                            const std::function<std::string()>& firstScreenFont,
                             std::int32_t background, std::int32_t text,
                             FileSystem& files = SystemFiles());
+
+// The same, with the first screen font at hand.
+inline LoadedSettings LoadSettings(const std::filesystem::path& path,
+                                   const std::string& firstScreenFont, std::int32_t background,
+                                   std::int32_t text, FileSystem& files = SystemFiles()) {
+    return LoadSettings(
+        path, [&] { return firstScreenFont; }, background, text, files);
+}
 
 // The ten fields from the file's text (Windows-1252), spread over its lines in
 // any way. Throws RunError saying which field stopped the reading.

@@ -128,6 +128,18 @@ TEST_F(SettingsFileTest, WithoutAFileGivesTheDefaultsAndAsksForAWrite) {
     EXPECT_FALSE(loaded.damage);
 }
 
+TEST_F(SettingsFileTest, AsksForTheFirstScreenFontOnlyWhenTheDefaultsAreNeeded) {
+    int asked = 0;
+    const auto firstFont = [&] {
+        ++asked;
+        return std::string("DejaVu Sans");
+    };
+    EXPECT_EQ(LoadSettings(path, firstFont, kPaleYellow, 0).settings.fontName, "DejaVu Sans");
+    WriteText(path, kExampleFile);
+    EXPECT_EQ(LoadSettings(path, firstFont, kPaleYellow, 0).settings.fontName, "Arial");
+    EXPECT_EQ(asked, 1);
+}
+
 TEST_F(SettingsFileTest, CountsOnlyOrdinaryFilesAsPresent) {
     const std::filesystem::path hidden = folder / ".Memoleaf.PRM";
     WriteText(hidden, kExampleFile);

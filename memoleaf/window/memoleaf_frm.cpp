@@ -100,9 +100,9 @@ void Memoleaf_frm::BuildMenu() {
 void Memoleaf_frm::Form_Load() {
     settingsPath_ = ChooseSettingsPath(program_, places_);
 
-    LoadedSettings loaded =
-        LoadSettings(settingsPath_, FirstScreenFont().toStdString(), TextAreaColour(QPalette::Base),
-                     TextAreaColour(QPalette::Text));
+    LoadedSettings loaded = LoadSettings(
+        settingsPath_, [this] { return FirstScreenFont().toStdString(); },
+        TextAreaColour(QPalette::Base), TextAreaColour(QPalette::Text));
     if (loaded.damage) services_.session.ReportError(*loaded.damage);
     settings_ = loaded.settings;
     settingsChanged_ = loaded.settingsChanged;
