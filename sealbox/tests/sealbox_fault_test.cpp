@@ -37,7 +37,7 @@ struct NoProgress : TransformProgress {
 TEST(SealboxFaults, KilledAtAnyMomentTheFileIsWhollyOldOrWhollyNew) {
     TemporaryFolder folder;
     const auto file = folder / "archive.bin";
-    Bytes current = SampleBytes(16 << 20);
+    Bytes current = SampleBytes(6 << 20);  // several reads and writes of 1 MiB
     WriteBytes(file, current);
     const std::vector<std::string> arguments{file.string(), "Mot de Passe", "D"};
     const std::string errors = folder.Path().string() + ".err";
