@@ -49,16 +49,28 @@ fi
 cat >"$scratch/memoleaf-session.sh" <<SESSION
 #!/usr/bin/env bash
 "$root/usr/bin/Memoleaf" & note=\$!
-for _ in \$(seq 50); do
-  window=\$(xdotool search --name VORTALIS 2>/dev/null | head -1) && [ -n "\$window" ] && break
+for _ in \$(seq 150); do
+  window=\$(xdotool search --name VORTALIS 2>/dev/null | head -1)
+  [ -n "\$window" ] && break
   sleep 0.2
 done
+if [ -z "\$window" ]; then
+  echo "no Memoleaf window after 30 s" >&2
+  kill \$note
+  exit 1
+fi
 xdotool windowfocus --sync "\$window" key ctrl+q
 wait \$note
 SESSION
 chmod 755 "$scratch/memoleaf-session.sh"
-"${run_as_user[@]}" env HOME="$home" XDG_CONFIG_HOME="$home/.config" \
-  xvfb-run -a -s '-screen 0 1024x768x24' "$scratch/memoleaf-session.sh" 2>/dev/null
+mkdir -m 700 "$home/runtime"
+[ ${#run_as_user[@]} -eq 0 ] || chown nobody "$home/runtime"
+if ! "${run_as_user[@]}" env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/runtime" \
+    xvfb-run -a -s '-screen 0 1024x768x24' "$scratch/memoleaf-session.sh" >"$scratch/memoleaf.log" 2>&1; then
+  cat "$scratch/memoleaf.log" >&2
+  echo "package: the installed Memoleaf did not end well" >&2
+  exit 1
+fi
 settings="$home/.config/Memoleaf/Memoleaf.PRM"
 [ -f "$settings" ] || { echo "package: Memoleaf wrote no settings in $settings" >&2; exit 1; }
 [ ! -e "$root/usr/lib/vortalis/Memoleaf.PRM" ] || { echo "package: Memoleaf wrote beside itself" >&2; exit 1; }
