@@ -5,6 +5,7 @@
 
 #include "file_search.h"
 #include "folder_reader.h"
+#include "sealbox_icon.h"
 
 namespace vortalis {
 namespace {
@@ -67,9 +68,7 @@ void FolderListBox::SetPath(const std::string& folder) {
 
 void FolderListBox::AddEntry(const std::string& name, const std::string& path, int depth,
                              bool open) {
-    auto* item = new QListWidgetItem(
-        style()->standardIcon(open ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon),
-        QString::fromStdString(name), this);
+    auto* item = new QListWidgetItem(FolderIcon(open), QString::fromStdString(name), this);
     item->setData(kPathRole, QString::fromStdString(path));
     item->setData(kDepthRole, depth);
 }

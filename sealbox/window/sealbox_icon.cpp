@@ -32,4 +32,33 @@ QIcon SealboxIcon() {
     return icon;
 }
 
+QIcon FolderIcon(bool open) {
+    static const QIcon icons[2] = {
+        [] {
+            QPixmap pixmap(16, 16);
+            pixmap.fill(Qt::transparent);
+            QPainter painter(&pixmap);
+            painter.setPen(QColor(128, 96, 0));
+            painter.setBrush(QColor(240, 200, 80));
+            painter.drawRect(1, 4, 13, 9);
+            painter.drawRect(1, 2, 5, 2);
+            return QIcon(pixmap);
+        }(),
+        [] {
+            QPixmap pixmap(16, 16);
+            pixmap.fill(Qt::transparent);
+            QPainter painter(&pixmap);
+            painter.setPen(QColor(128, 96, 0));
+            painter.setBrush(QColor(240, 200, 80));
+            painter.drawRect(1, 2, 5, 2);
+            painter.drawRect(1, 4, 12, 9);
+            painter.setBrush(QColor(252, 228, 140));
+            const QPointF flap[] = {{3, 7}, {15, 7}, {13, 13}, {1, 13}};
+            painter.drawPolygon(flap, 4);
+            return QIcon(pixmap);
+        }(),
+    };
+    return icons[open ? 1 : 0];
+}
+
 }  // namespace vortalis
