@@ -1,12 +1,20 @@
 include(GNUInstallDirs)
 
-# The programs, the message box module and the end sound lie together in one
-# private folder, since each program finds its companion files beside itself;
-# the programs are reached through links in the usual folder of commands.
-set(VORTALIS_PROGRAM_DIR lib/vortalis)
+# The programs, their modules and the end sound lie together in one folder,
+# since each program finds its companion files beside itself. Here that folder
+# is private, and the programs are reached through links in the usual folder of
+# commands; on Windows it is the programs' own folder.
+if(WIN32)
+  set(VORTALIS_PROGRAM_DIR ${CMAKE_INSTALL_BINDIR})
+else()
+  set(VORTALIS_PROGRAM_DIR lib/vortalis)
+endif()
 
 function(vortalis_install_program target)
   install(TARGETS ${target} RUNTIME DESTINATION ${VORTALIS_PROGRAM_DIR})
+  if(WIN32)
+    return()
+  endif()
   get_target_property(name ${target} OUTPUT_NAME)
   if(NOT name)
     set(name ${target})
