@@ -21,15 +21,20 @@ CipherMode ModeOf(const KeyfoldFields& fields) {
                        "Rien n'a été écrit.");
 }
 
-// Typed here in UTF-8, the password is keyed by its Windows-1252 bytes, so that
-// it gives the same file as on Windows.
+// The password is keyed by its Windows-1252 bytes, so that a password typed here
+// in UTF-8 gives the same file as on Windows, where the command line arrives in
+// that code page already.
 std::string PasswordOf(const KeyfoldFields& fields) {
+#ifdef _WIN32
+    return fields.password;
+#else
     try {
         return Utf8ToAnsi(fields.password);
     } catch (const AnsiConversionError& error) {
         throw RunError(run_error::kInvalidCall,
                        std::string("Mot de passe refusé : ") + error.what() + ".");
     }
+#endif
 }
 
 // Checks the length before opening, then reads to the end: a file that grew in
