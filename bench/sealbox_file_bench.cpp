@@ -22,11 +22,6 @@ namespace {
 constexpr std::int64_t kMiB = 1 << 20;
 constexpr std::size_t kCopyBufferBytes = 64 * 1024;
 
-struct NoProgress : vortalis::TransformProgress {
-    void Begin(std::uint64_t, std::uint64_t) override {}
-    void Step() override {}
-};
-
 std::filesystem::path ScratchFolder() {
     const char* tmp = std::getenv("TMPDIR");
     const std::filesystem::path folder =
@@ -65,7 +60,7 @@ void Report(benchmark::State& state, std::int64_t bytes) {
 void BM_TransformFile(benchmark::State& state) {
     const std::int64_t bytes = state.range(0) * kMiB;
     const auto file = SampleFile(bytes);
-    NoProgress progress;
+    vortalis::SilentProgress progress;
     bool encipher = true;
     for (auto _ : state) {
         vortalis::TransformFile(

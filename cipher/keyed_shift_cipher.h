@@ -30,8 +30,6 @@ class KeyedShiftCipher {
     // modulus 255 they decipher as 0, not 255. Always 0 when deciphering.
     std::uint64_t UnrecoverableBytes() const { return unrecoverable_; }
 
-    CipherMode Mode() const { return mode_; }
-
   private:
     ShiftGenerator generator_;
     std::uint64_t passwordLength_ = 0;

@@ -20,6 +20,13 @@ class TransformProgress {
     virtual void Step() = 0;
 };
 
+// For callers with nobody to show progress to.
+class SilentProgress final : public TransformProgress {
+  public:
+    void Begin(std::uint64_t, std::uint64_t) override {}
+    void Step() override {}
+};
+
 // Asked, once the whole file is enciphered and before it replaces the original,
 // whether to go on although `lostBytes` bytes 255 will decipher as 0.
 using LossConfirmation = std::function<bool(std::uint64_t lostBytes)>;

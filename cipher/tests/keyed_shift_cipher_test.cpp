@@ -6,12 +6,14 @@
 #include <random>
 #include <string>
 
+#include "one_call_cipher.h"
 #include "reference_cipher.h"
 
 namespace vortalis {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using testing::CipherInOneCall;
 using testing::ReferenceOffsets;
 using testing::ReferenceTransform;
 
@@ -38,48 +40,42 @@ std::string RandomPassword(std::size_t length, std::mt19937& random) {
     return password;
 }
 
-Bytes CipherRun(std::string_view password, CipherMode mode, const Bytes& in) {
-    KeyedShiftCipher cipher;
-    cipher.Start(password, mode);
-    return cipher.Transform(in);
-}
-
 TEST(KeyedShiftCipher, EnciphersTheKnownVectorsOfStoredFiles) {
     Bytes plain(8, 0);
     for (char c : std::string("Bonjour")) plain.push_back(static_cast<std::uint8_t>(c));
-    EXPECT_EQ(CipherRun("secret", CipherMode::Encipher, plain),
+    EXPECT_EQ(CipherInOneCall("secret", CipherMode::Encipher, plain),
               FromHex("030405030202020042706e6c727a74"));
-    EXPECT_EQ(CipherRun("cl\xE9", CipherMode::Encipher, plain),
+    EXPECT_EQ(CipherInOneCall("cl\xE9", CipherMode::Encipher, plain),
               FromHex("0202000101010200446f6e6a707673"));
-    EXPECT_EQ(CipherRun("Mot de Passe", CipherMode::Encipher, plain),
+    EXPECT_EQ(CipherInOneCall("Mot de Passe", CipherMode::Encipher, plain),
               FromHex("06020b09080905014a727872797f78"));
-    EXPECT_EQ(
-        CipherRun("Mot de Passe", CipherMode::Decipher, FromHex("06020b09080905014a727872797f78")),
-        plain);
+    EXPECT_EQ(CipherInOneCall("Mot de Passe", CipherMode::Decipher,
+                              FromHex("06020b09080905014a727872797f78")),
+              plain);
 }
 
 TEST(KeyedShiftCipher, EmptyAndOneCharacterPasswordsLeaveDataUnchanged) {
     std::mt19937 random(1);
     const Bytes data = RandomBytes(1000, random);
     for (CipherMode mode : {CipherMode::Encipher, CipherMode::Decipher}) {
-        EXPECT_EQ(CipherRun("", mode, data), data);
-        EXPECT_EQ(CipherRun("z", mode, data), data);
+        EXPECT_EQ(CipherInOneCall("", mode, data), data);
+        EXPECT_EQ(CipherInOneCall("z", mode, data), data);
     }
-    EXPECT_TRUE(CipherRun("secret", CipherMode::Encipher, {}).empty());
+    EXPECT_TRUE(CipherInOneCall("secret", CipherMode::Encipher, {}).empty());
 }
 
 TEST(KeyedShiftCipher, OutputDependsOnlyOnPasswordSumAndLength) {
     // "ad" and "cc" both sum to 97 + 2*100 = 99 + 2*99 = 297.
     std::mt19937 random(2);
     const Bytes data = RandomBytes(500, random);
-    EXPECT_EQ(CipherRun("ad", CipherMode::Encipher, data),
-              CipherRun("cc", CipherMode::Encipher, data));
+    EXPECT_EQ(CipherInOneCall("ad", CipherMode::Encipher, data),
+              CipherInOneCall("cc", CipherMode::Encipher, data));
 }
 
 TEST(KeyedShiftCipher, AnyCutIntoCallsGivesTheSameBytesAsOneCall) {
     std::mt19937 random(3);
     const Bytes data = RandomBytes(20000, random);
-    const Bytes whole = CipherRun("Mot de Passe", CipherMode::Encipher, data);
+    const Bytes whole = CipherInOneCall("Mot de Passe", CipherMode::Encipher, data);
 
     auto inPieces = [&](auto nextPieceSize) {
         KeyedShiftCipher cipher;
@@ -102,7 +98,7 @@ TEST(KeyedShiftCipher, AnyCutIntoCallsGivesTheSameBytesAsOneCall) {
 TEST(KeyedShiftCipher, TransformsInPlace) {
     std::mt19937 random(4);
     Bytes data = RandomBytes(4097, random);
-    const Bytes expected = CipherRun("abcdefgh", CipherMode::Encipher, data);
+    const Bytes expected = CipherInOneCall("abcdefgh", CipherMode::Encipher, data);
     KeyedShiftCipher cipher;
     cipher.Start("abcdefgh", CipherMode::Encipher);
     cipher.Transform(data, data);
@@ -135,7 +131,7 @@ TEST(KeyedShiftCipher, WrapsModulo255AtTheBoundaries) {
           Boundary{CipherMode::Encipher, 510, 255}, Boundary{CipherMode::Decipher, 0, 0},
           Boundary{CipherMode::Decipher, -1, 254}, Boundary{CipherMode::Decipher, -255, 0}}) {
         const Bytes in = BytesAiming(password, boundary.mode, boundary.first, count);
-        const Bytes out = CipherRun(password, boundary.mode, in);
+        const Bytes out = CipherInOneCall(password, boundary.mode, in);
         int checked = 0;
         for (std::size_t i = 0; i < count; ++i) {
             const int signedOffset =
@@ -157,7 +153,7 @@ TEST(KeyedShiftCipher, RoundTripKeepsEveryByteBut255WithANonZeroOffset) {
         KeyedShiftCipher cipher;
         cipher.Start(password, CipherMode::Encipher);
         const Bytes enciphered = cipher.Transform(plain);
-        const Bytes back = CipherRun(password, CipherMode::Decipher, enciphered);
+        const Bytes back = CipherInOneCall(password, CipherMode::Decipher, enciphered);
 
         const auto offsets = ReferenceOffsets(password, plain.size());
         std::uint64_t lost = 0;
@@ -179,7 +175,7 @@ TEST(KeyedShiftCipher, StartBeginsAFreshPass) {
     cipher.Start("first", CipherMode::Encipher);
     cipher.Transform(Bytes(777, 0xFF));
     cipher.Start("second", CipherMode::Encipher);
-    EXPECT_EQ(cipher.Transform(data), CipherRun("second", CipherMode::Encipher, data));
+    EXPECT_EQ(cipher.Transform(data), CipherInOneCall("second", CipherMode::Encipher, data));
     EXPECT_EQ(cipher.UnrecoverableBytes(), 0u);
 }
 

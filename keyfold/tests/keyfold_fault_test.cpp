@@ -8,8 +8,8 @@
 #include <thread>
 
 #include "child_process.h"
-#include "keyed_shift_cipher.h"
 #include "keyfold_run.h"
+#include "one_call_cipher.h"
 #include "run_error.h"
 #include "safe_file_writer.h"
 #include "scratch_mount.h"
@@ -18,17 +18,12 @@
 namespace vortalis {
 namespace {
 
+using testing::CipherInOneCall;
 using testing::ReadBytes;
 using testing::SampleBytes;
 using testing::TemporaryFolder;
 using testing::WriteBytes;
 using Bytes = std::vector<std::uint8_t>;
-
-Bytes Decipher(std::string_view password, const Bytes& in) {
-    KeyedShiftCipher cipher;
-    cipher.Start(password, CipherMode::Decipher);
-    return cipher.Transform(in);
-}
 
 int RunKeyfoldError(const std::string& commandLine, FileSystem& files = SystemFiles()) {
     try {
@@ -52,7 +47,7 @@ TEST(KeyfoldFaults, KilledAtAnyMomentTheFileIsWhollyOldOrWhollyNew) {
               0);
     const auto wholeRun = std::chrono::duration_cast<std::chrono::microseconds>(
         std::chrono::steady_clock::now() - start);
-    current = Decipher("Mot de Passe", current);
+    current = CipherInOneCall("Mot de Passe", CipherMode::Decipher, current);
     std::mt19937 random(11);
     std::uniform_int_distribution<long> delay(0, wholeRun.count());
     int killedMidway = 0;
@@ -64,7 +59,7 @@ TEST(KeyfoldFaults, KilledAtAnyMomentTheFileIsWhollyOldOrWhollyNew) {
         std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
         keyfold.Kill();
         const bool finished = keyfold.Wait().exitStatus == 0;
-        const Bytes next = Decipher("Mot de Passe", current);
+        const Bytes next = CipherInOneCall("Mot de Passe", CipherMode::Decipher, current);
         const Bytes now = ReadBytes(file);
         ASSERT_TRUE(now == current || now == next) << "a mix after run " << run;
         if (now == next) current = next;
@@ -133,7 +128,7 @@ TEST(KeyfoldFaults, AFileWithSeveralNamesIsRefusedAndALinkIsFollowed) {
     std::filesystem::create_symlink(file, folder / "lien.txt");
     EXPECT_EQ(RunKeyfoldError((folder / "lien.txt").string() + ",secret,D"), 0);
     EXPECT_TRUE(std::filesystem::is_symlink(folder / "lien.txt"));
-    EXPECT_EQ(ReadBytes(file), Decipher("secret", plain));
+    EXPECT_EQ(ReadBytes(file), CipherInOneCall("secret", CipherMode::Decipher, plain));
 }
 
 }  // namespace

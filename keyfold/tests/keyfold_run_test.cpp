@@ -3,13 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "failing_file_system.h"
-#include "keyed_shift_cipher.h"
+#include "one_call_cipher.h"
 #include "run_error.h"
 #include "temporary_folder.h"
 
 namespace vortalis {
 namespace {
 
+using testing::CipherInOneCall;
 using testing::FailingFileSystem;
 using testing::ReadBytes;
 using testing::SampleBytes;
@@ -36,12 +37,6 @@ class KeyfoldRunTest : public ::testing::Test {
         }
     }
 
-    static Bytes Cipher(std::string_view password, CipherMode mode, const Bytes& in) {
-        KeyedShiftCipher cipher;
-        cipher.Start(password, mode);
-        return cipher.Transform(in);
-    }
-
     void ExpectOnlyTheFileHolding(const Bytes& bytes) {
         EXPECT_EQ(ReadBytes(file), bytes);
         EXPECT_EQ(folder.Entries(), std::vector<std::string>{file.filename().string()});
@@ -52,7 +47,7 @@ TEST_F(KeyfoldRunTest, EnciphersInPlaceAndDeciphersBack) {
     const Bytes plain = SampleBytes(3000);
     WriteBytes(file, plain);
     ASSERT_EQ(Run(Line("Mot de Passe", "C")), 0);
-    ExpectOnlyTheFileHolding(Cipher("Mot de Passe", CipherMode::Encipher, plain));
+    ExpectOnlyTheFileHolding(CipherInOneCall("Mot de Passe", CipherMode::Encipher, plain));
     ASSERT_EQ(Run(Line("Mot de Passe", "d")), 0);
     ExpectOnlyTheFileHolding(plain);
 }
@@ -61,14 +56,14 @@ TEST_F(KeyfoldRunTest, KeysAnAccentedPasswordByItsWindows1252Bytes) {
     const Bytes plain = SampleBytes(100);
     WriteBytes(file, plain);
     ASSERT_EQ(Run(Line("clé", "c")), 0);
-    EXPECT_EQ(ReadBytes(file), Cipher("cl\xE9", CipherMode::Encipher, plain));
+    EXPECT_EQ(ReadBytes(file), CipherInOneCall("cl\xE9", CipherMode::Encipher, plain));
 }
 
 TEST_F(KeyfoldRunTest, TakesFilesUpTo32767BytesAndRefusesLargerOnesUntouched) {
     const Bytes largest = SampleBytes(32767);
     WriteBytes(file, largest);
     EXPECT_EQ(Run(Line("secret", "C")), 0);
-    EXPECT_EQ(ReadBytes(file), Cipher("secret", CipherMode::Encipher, largest));
+    EXPECT_EQ(ReadBytes(file), CipherInOneCall("secret", CipherMode::Encipher, largest));
 
     const Bytes tooLarge = SampleBytes(32768);
     WriteBytes(file, tooLarge);

@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "child_process.h"
-#include "keyed_shift_cipher.h"
+#include "one_call_cipher.h"
 #include "run_error.h"
 #include "scratch_mount.h"
 #include "temporary_folder.h"
@@ -24,15 +24,8 @@ using testing::WriteBytes;
 using Bytes = std::vector<std::uint8_t>;
 
 Bytes Decipher(const Bytes& in) {
-    KeyedShiftCipher cipher;
-    cipher.Start("Mot de Passe", CipherMode::Decipher);
-    return cipher.Transform(in);
+    return testing::CipherInOneCall("Mot de Passe", CipherMode::Decipher, in);
 }
-
-struct NoProgress : TransformProgress {
-    void Begin(std::uint64_t, std::uint64_t) override {}
-    void Step() override {}
-};
 
 TEST(SealboxFaults, KilledAtAnyMomentTheFileIsWhollyOldOrWhollyNew) {
     TemporaryFolder folder;
@@ -78,7 +71,7 @@ TEST(SealboxFaults, AFullDiskGivesErrorDiskFullAndKeepsTheFile) {
     const auto file = folder / "disk" / "archive.bin";
     const Bytes plain = SampleBytes(700 * 1024);
     WriteBytes(file, plain);
-    NoProgress progress;
+    SilentProgress progress;
     try {
         TransformFile(file, "secret", CipherMode::Decipher, progress);
         ADD_FAILURE() << "a full disk went unnoticed";

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "failing_file_system.h"
+#include "one_call_cipher.h"
 #include "progress_bar_sink.h"
 #include "temporary_folder.h"
 #include "twips.h"
@@ -59,12 +60,6 @@ struct FoldersWithARoot : SystemFolderReader {
                              : SystemFolderReader::OrdinaryFiles(folder);
     }
 };
-
-Bytes OneShot(const Bytes& bytes, const std::string& password, CipherMode mode) {
-    KeyedShiftCipher cipher;
-    cipher.Start(password, mode);
-    return cipher.Transform(bytes);
-}
 
 QString Q(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
@@ -318,7 +313,8 @@ class SealboxFormTest : public QObject {
             Window window;
             window.Open();
             window.Click(0, file, QStringLiteral("mot de passe"));
-            QCOMPARE(ReadBytes(file), OneShot(plain, "mot de passe", CipherMode::Encipher));
+            QCOMPARE(ReadBytes(file),
+                     testing::CipherInOneCall("mot de passe", CipherMode::Encipher, plain));
             QCOMPARE(window.sound.plays, 1);
             QCOMPARE(window.end.exitCode, std::optional<int>(0));
             const QProgressBar* bar = window.C().ProgressBar1;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "failing_file_system.h"
+#include "one_call_cipher.h"
 #include "run_error.h"
 #include "temporary_folder.h"
 
@@ -30,12 +31,6 @@ struct RecordingProgress : TransformProgress {
     }
     void Step() override { ++value; }
 };
-
-Bytes OneShot(const Bytes& bytes, const std::string& password, CipherMode mode) {
-    KeyedShiftCipher cipher;
-    cipher.Start(password, mode);
-    return cipher.Transform(bytes);
-}
 
 class TransformFileTest : public ::testing::Test {
   protected:
@@ -78,13 +73,14 @@ TEST_F(TransformFileTest, GivesTheBytesOfOneCipherPassOverTheWholeFileBothWays) 
         WriteBytes(file, plain);
         Transform(CipherMode::Encipher, password);
         const Bytes enciphered = ReadBytes(file);
-        EXPECT_EQ(enciphered, OneShot(plain, password, CipherMode::Encipher));
+        EXPECT_EQ(enciphered, testing::CipherInOneCall(password, CipherMode::Encipher, plain));
 
         Transform(CipherMode::Decipher, password);
         EXPECT_EQ(ReadBytes(file), plain);
         WriteBytes(file, enciphered);
         Transform(CipherMode::Decipher, password);
-        EXPECT_EQ(ReadBytes(file), OneShot(enciphered, password, CipherMode::Decipher));
+        EXPECT_EQ(ReadBytes(file),
+                  testing::CipherInOneCall(password, CipherMode::Decipher, enciphered));
     }
 }
 
@@ -180,7 +176,7 @@ TEST_F(LostBytesTest, AnsweredNoLeavesTheFileAsItWas) {
 TEST_F(LostBytesTest, AnsweredYesEnciphersAnyway) {
     EXPECT_EQ(Transform(CipherMode::Encipher, "clef", Answer(true)), TransformResult::Rewritten);
     EXPECT_EQ(asked.size(), 1u);
-    EXPECT_EQ(ReadBytes(file), OneShot(plain, "clef", CipherMode::Encipher));
+    EXPECT_EQ(ReadBytes(file), testing::CipherInOneCall("clef", CipherMode::Encipher, plain));
 }
 
 TEST_F(LostBytesTest, NothingIsAskedWhenNothingIsLost) {
@@ -197,7 +193,7 @@ TEST_F(TransformFileTest, ANameWithWildcardsIsTakenLiterally) {
     WriteBytes(starred, plain);
     WriteBytes(folder / "ab.txt", plain);
     TransformFile(starred, "clef", CipherMode::Encipher, progress);
-    EXPECT_EQ(ReadBytes(starred), OneShot(plain, "clef", CipherMode::Encipher));
+    EXPECT_EQ(ReadBytes(starred), testing::CipherInOneCall("clef", CipherMode::Encipher, plain));
     EXPECT_EQ(ReadBytes(folder / "ab.txt"), plain);
 }
 

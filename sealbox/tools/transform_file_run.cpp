@@ -10,21 +10,12 @@
 #include "run_error.h"
 #include "transform_file.h"
 
-namespace {
-
-struct NoProgress : vortalis::TransformProgress {
-    void Begin(std::uint64_t, std::uint64_t) override {}
-    void Step() override {}
-};
-
-}  // namespace
-
 int main(int argc, char** argv) {
     if (argc != 4) {
         std::fprintf(stderr, "usage: transform_file_run FILE PASSWORD C|D\n");
         return 2;
     }
-    NoProgress progress;
+    vortalis::SilentProgress progress;
     const auto mode = std::string(argv[3]) == "C" ? vortalis::CipherMode::Encipher
                                                   : vortalis::CipherMode::Decipher;
     try {

@@ -11,7 +11,7 @@ namespace vortalis::testing {
 // stopped by no permission bit.
 class FailingFileSystem : public FileSystem {
   public:
-    enum class Operation { None, CreateTemporary, WriteAt, Flush, Rename };
+    enum class Operation { CreateTemporary, WriteAt, Flush, Rename };
 
     FailingFileSystem(Operation failing, std::errc error, int succeedFirst = 0)
         : failing_(failing), error_(std::make_error_code(error)), remaining_(succeedFirst) {}
