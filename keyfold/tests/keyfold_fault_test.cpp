@@ -3,12 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <random>
-#include <thread>
-
-#include "child_process.h"
-#include "keyfold_run.h"
+#include "keyfold_error_number.h"
+#include "kill_test.h"
 #include "one_call_cipher.h"
 #include "run_error.h"
 #include "safe_file_writer.h"
@@ -19,58 +15,21 @@ namespace vortalis {
 namespace {
 
 using testing::CipherInOneCall;
+using testing::KeyfoldErrorNumber;
 using testing::ReadBytes;
 using testing::SampleBytes;
 using testing::TemporaryFolder;
 using testing::WriteBytes;
 using Bytes = std::vector<std::uint8_t>;
 
-int RunKeyfoldError(const std::string& commandLine, FileSystem& files = SystemFiles()) {
-    try {
-        RunKeyfold(commandLine, files);
-        return 0;
-    } catch (const RunError& error) {
-        return error.Number();
-    }
-}
-
 TEST(KeyfoldFaults, KilledAtAnyMomentTheFileIsWhollyOldOrWhollyNew) {
     TemporaryFolder folder;
     const auto file = folder / "coffre.txt";
-    Bytes current = SampleBytes(32767);
-    WriteBytes(file, current);
-    const std::string commandLine = file.string() + ",Mot de Passe,D";
-    // Kill moments spread over the time one whole run takes here.
-    const auto start = std::chrono::steady_clock::now();
-    ASSERT_EQ(testing::RunProgram(KEYFOLD_PROGRAM, {commandLine}, folder.Path().string() + ".err")
-                  .exitStatus,
-              0);
-    const auto wholeRun = std::chrono::duration_cast<std::chrono::microseconds>(
-        std::chrono::steady_clock::now() - start);
-    current = CipherInOneCall("Mot de Passe", CipherMode::Decipher, current);
-    std::mt19937 random(11);
-    std::uniform_int_distribution<long> delay(0, wholeRun.count());
-    int killedMidway = 0;
-
-    for (int run = 0; run < 50; ++run) {
-        testing::ChildProgram keyfold(
-            KEYFOLD_PROGRAM, {commandLine},
-            folder.Path().parent_path() / (folder.Path().filename().string() + ".err"));
-        std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
-        keyfold.Kill();
-        const bool finished = keyfold.Wait().exitStatus == 0;
-        const Bytes next = CipherInOneCall("Mot de Passe", CipherMode::Decipher, current);
-        const Bytes now = ReadBytes(file);
-        ASSERT_TRUE(now == current || now == next) << "a mix after run " << run;
-        if (now == next) current = next;
-        killedMidway += !finished;
-    }
-    // A run that finishes removes what killed runs left beside the file.
-    const std::size_t leftBehind = folder.Entries().size() - 1;
-    ASSERT_EQ(RunKeyfoldError(commandLine), 0);
-    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"coffre.txt"});
-    std::cout << "killed before the end: " << killedMidway << " of 50 runs, leaving " << leftBehind
-              << " temporary file(s)\n";
+    WriteBytes(file, SampleBytes(32767));
+    testing::ExpectWholeFileAcrossKills(
+        KEYFOLD_PROGRAM, {file.string() + ",Mot de Passe,D"}, folder, file,
+        [](const Bytes& in) { return CipherInOneCall("Mot de Passe", CipherMode::Decipher, in); },
+        11);
 }
 
 TEST(KeyfoldFaults, AFullDiskGivesErrorDiskFullAndKeepsTheFile) {
@@ -80,7 +39,7 @@ TEST(KeyfoldFaults, AFullDiskGivesErrorDiskFullAndKeepsTheFile) {
     const auto file = folder / "disk" / "coffre.txt";
     const Bytes plain = SampleBytes(32000);
     WriteBytes(file, plain);  // leaves too little room for the new copy
-    EXPECT_EQ(RunKeyfoldError(file.string() + ",secret,D"), run_error::kDiskFull);
+    EXPECT_EQ(KeyfoldErrorNumber(file.string() + ",secret,D"), run_error::kDiskFull);
     EXPECT_EQ(ReadBytes(file), plain);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(file.parent_path()),
                             std::filesystem::directory_iterator()),
@@ -95,7 +54,7 @@ TEST(KeyfoldFaults, AReadOnlyDiskGivesAnErrorAndKeepsTheFile) {
     const Bytes plain = SampleBytes(1000);
     WriteBytes(file, plain);
     ASSERT_TRUE(disk.MakeReadOnly());
-    EXPECT_EQ(RunKeyfoldError(file.string() + ",secret,D"), run_error::kPathFileAccess);
+    EXPECT_EQ(KeyfoldErrorNumber(file.string() + ",secret,D"), run_error::kPathFileAccess);
     EXPECT_EQ(ReadBytes(file), plain);
 }
 
@@ -110,7 +69,7 @@ TEST(KeyfoldFaults, AFileThatVanishesAfterTheCheckIsNotFound) {
             return error;
         }
     } files;
-    EXPECT_EQ(RunKeyfoldError(file.string() + ",secret,D", files), run_error::kFileNotFound);
+    EXPECT_EQ(KeyfoldErrorNumber(file.string() + ",secret,D", files), run_error::kFileNotFound);
     EXPECT_TRUE(folder.Entries().empty()) << "nothing created in its place";
 }
 
@@ -121,12 +80,12 @@ TEST(KeyfoldFaults, AFileWithSeveralNamesIsRefusedAndALinkIsFollowed) {
     WriteBytes(file, plain);
 
     std::filesystem::create_hard_link(file, folder / "copie.txt");
-    EXPECT_EQ(RunKeyfoldError(file.string() + ",secret,D"), run_error::kPathFileAccess);
+    EXPECT_EQ(KeyfoldErrorNumber(file.string() + ",secret,D"), run_error::kPathFileAccess);
     EXPECT_EQ(ReadBytes(file), plain);
     std::filesystem::remove(folder / "copie.txt");
 
     std::filesystem::create_symlink(file, folder / "lien.txt");
-    EXPECT_EQ(RunKeyfoldError((folder / "lien.txt").string() + ",secret,D"), 0);
+    EXPECT_EQ(KeyfoldErrorNumber((folder / "lien.txt").string() + ",secret,D"), 0);
     EXPECT_TRUE(std::filesystem::is_symlink(folder / "lien.txt"));
     EXPECT_EQ(ReadBytes(file), CipherInOneCall("secret", CipherMode::Decipher, plain));
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "failing_file_system.h"
+#include "keyfold_error_number.h"
 #include "one_call_cipher.h"
 #include "run_error.h"
 #include "temporary_folder.h"
@@ -12,6 +13,7 @@ namespace {
 
 using testing::CipherInOneCall;
 using testing::FailingFileSystem;
+using testing::KeyfoldErrorNumber;
 using testing::ReadBytes;
 using testing::SampleBytes;
 using testing::TemporaryFolder;
@@ -27,16 +29,6 @@ class KeyfoldRunTest : public ::testing::Test {
         return file.string() + "," + std::string(password) + "," + std::string(mode);
     }
 
-    // Runs and returns the error number, 0 when the run succeeded.
-    int Run(const std::string& commandLine, FileSystem& files = SystemFiles()) {
-        try {
-            RunKeyfold(commandLine, files);
-            return 0;
-        } catch (const RunError& error) {
-            return error.Number();
-        }
-    }
-
     void ExpectOnlyTheFileHolding(const Bytes& bytes) {
         EXPECT_EQ(ReadBytes(file), bytes);
         EXPECT_EQ(folder.Entries(), std::vector<std::string>{file.filename().string()});
@@ -46,43 +38,43 @@ class KeyfoldRunTest : public ::testing::Test {
 TEST_F(KeyfoldRunTest, EnciphersInPlaceAndDeciphersBack) {
     const Bytes plain = SampleBytes(3000);
     WriteBytes(file, plain);
-    ASSERT_EQ(Run(Line("Mot de Passe", "C")), 0);
+    ASSERT_EQ(KeyfoldErrorNumber(Line("Mot de Passe", "C")), 0);
     ExpectOnlyTheFileHolding(CipherInOneCall("Mot de Passe", CipherMode::Encipher, plain));
-    ASSERT_EQ(Run(Line("Mot de Passe", "d")), 0);
+    ASSERT_EQ(KeyfoldErrorNumber(Line("Mot de Passe", "d")), 0);
     ExpectOnlyTheFileHolding(plain);
 }
 
 TEST_F(KeyfoldRunTest, KeysAnAccentedPasswordByItsWindows1252Bytes) {
     const Bytes plain = SampleBytes(100);
     WriteBytes(file, plain);
-    ASSERT_EQ(Run(Line("clé", "c")), 0);
+    ASSERT_EQ(KeyfoldErrorNumber(Line("clé", "c")), 0);
     EXPECT_EQ(ReadBytes(file), CipherInOneCall("cl\xE9", CipherMode::Encipher, plain));
 }
 
 TEST_F(KeyfoldRunTest, TakesFilesUpTo32767BytesAndRefusesLargerOnesUntouched) {
     const Bytes largest = SampleBytes(32767);
     WriteBytes(file, largest);
-    EXPECT_EQ(Run(Line("secret", "C")), 0);
+    EXPECT_EQ(KeyfoldErrorNumber(Line("secret", "C")), 0);
     EXPECT_EQ(ReadBytes(file), CipherInOneCall("secret", CipherMode::Encipher, largest));
 
     const Bytes tooLarge = SampleBytes(32768);
     WriteBytes(file, tooLarge);
-    EXPECT_EQ(Run(Line("secret", "C")), run_error::kOverflow);
+    EXPECT_EQ(KeyfoldErrorNumber(Line("secret", "C")), run_error::kOverflow);
     ExpectOnlyTheFileHolding(tooLarge);
 }
 
 TEST_F(KeyfoldRunTest, AnEmptyFileStaysEmpty) {
     WriteBytes(file, {});
-    EXPECT_EQ(Run(Line("secret", "C")), 0);
+    EXPECT_EQ(KeyfoldErrorNumber(Line("secret", "C")), 0);
     ExpectOnlyTheFileHolding({});
 }
 
 TEST_F(KeyfoldRunTest, ReportsMissingFilesAndFoldersAndNamesThatAreNoFile) {
-    EXPECT_EQ(Run(Line("secret", "C")), run_error::kFileNotFound);
-    EXPECT_EQ(Run((folder.Path() / "absent" / "f.txt").string() + ",secret,C"),
+    EXPECT_EQ(KeyfoldErrorNumber(Line("secret", "C")), run_error::kFileNotFound);
+    EXPECT_EQ(KeyfoldErrorNumber((folder.Path() / "absent" / "f.txt").string() + ",secret,C"),
               run_error::kPathNotFound);
-    EXPECT_EQ(Run(folder.Path().string() + ",secret,C"), run_error::kPathFileAccess);
-    EXPECT_EQ(Run(",secret,C"), run_error::kBadFileName);
+    EXPECT_EQ(KeyfoldErrorNumber(folder.Path().string() + ",secret,C"), run_error::kPathFileAccess);
+    EXPECT_EQ(KeyfoldErrorNumber(",secret,C"), run_error::kBadFileName);
     EXPECT_TRUE(folder.Entries().empty());
 }
 
@@ -92,7 +84,7 @@ TEST_F(KeyfoldRunTest, RefusesAnUnknownModeOrPasswordWithoutWritingAnything) {
     for (const std::string& line :
          {Line("secret", " C"), Line("secret", "X"), Line("secret", ""), Line("secret", "C,more"),
           std::string(""), Line("snow☃", "C")}) {
-        EXPECT_EQ(Run(line), run_error::kInvalidCall) << line;
+        EXPECT_EQ(KeyfoldErrorNumber(line), run_error::kInvalidCall) << line;
         ExpectOnlyTheFileHolding(plain);
     }
 }
@@ -101,12 +93,12 @@ TEST_F(KeyfoldRunTest, RefusesToEncipherBytes255ThatWouldNotComeBack) {
     Bytes plain = SampleBytes(200);
     plain[10] = plain[50] = plain[150] = 0xFF;
     WriteBytes(file, plain);
-    EXPECT_EQ(Run(Line("secret", "C")), run_error::kInvalidCall);
+    EXPECT_EQ(KeyfoldErrorNumber(Line("secret", "C")), run_error::kInvalidCall);
     ExpectOnlyTheFileHolding(plain);
     // Deciphering never loses them, and a one-character password shifts nothing.
-    EXPECT_EQ(Run(Line("secret", "D")), 0);
+    EXPECT_EQ(KeyfoldErrorNumber(Line("secret", "D")), 0);
     WriteBytes(file, plain);
-    EXPECT_EQ(Run(Line("k", "C")), 0);
+    EXPECT_EQ(KeyfoldErrorNumber(Line("k", "C")), 0);
     EXPECT_EQ(ReadBytes(file), plain);
 }
 
@@ -115,11 +107,11 @@ TEST_F(KeyfoldRunTest, AFailureWhileWritingLeavesTheOriginalIntact) {
     WriteBytes(file, plain);
     FailingFileSystem fullDisk(FailingFileSystem::Operation::WriteAt,
                                std::errc::no_space_on_device);
-    EXPECT_EQ(Run(Line("secret", "C"), fullDisk), run_error::kDiskFull);
+    EXPECT_EQ(KeyfoldErrorNumber(Line("secret", "C"), fullDisk), run_error::kDiskFull);
     ExpectOnlyTheFileHolding(plain);
 
     FailingFileSystem brokenRename(FailingFileSystem::Operation::Rename, std::errc::io_error);
-    EXPECT_EQ(Run(Line("secret", "C"), brokenRename), run_error::kDeviceIo);
+    EXPECT_EQ(KeyfoldErrorNumber(Line("secret", "C"), brokenRename), run_error::kDeviceIo);
     ExpectOnlyTheFileHolding(plain);
 }
 
