@@ -32,32 +32,28 @@ QIcon SealboxIcon() {
     return icon;
 }
 
+namespace {
+
+QIcon DrawFolder(bool open) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setPen(QColor(128, 96, 0));
+    painter.setBrush(QColor(240, 200, 80));
+    painter.drawRect(1, 2, 5, 2);               // the tab
+    painter.drawRect(1, 4, open ? 12 : 13, 9);  // the back
+    if (open) {
+        painter.setBrush(QColor(252, 228, 140));  // the front, tipped forward
+        const QPointF flap[] = {{3, 7}, {15, 7}, {13, 13}, {1, 13}};
+        painter.drawPolygon(flap, 4);
+    }
+    return QIcon(pixmap);
+}
+
+}  // namespace
+
 QIcon FolderIcon(bool open) {
-    static const QIcon icons[2] = {
-        [] {
-            QPixmap pixmap(16, 16);
-            pixmap.fill(Qt::transparent);
-            QPainter painter(&pixmap);
-            painter.setPen(QColor(128, 96, 0));
-            painter.setBrush(QColor(240, 200, 80));
-            painter.drawRect(1, 4, 13, 9);
-            painter.drawRect(1, 2, 5, 2);
-            return QIcon(pixmap);
-        }(),
-        [] {
-            QPixmap pixmap(16, 16);
-            pixmap.fill(Qt::transparent);
-            QPainter painter(&pixmap);
-            painter.setPen(QColor(128, 96, 0));
-            painter.setBrush(QColor(240, 200, 80));
-            painter.drawRect(1, 2, 5, 2);
-            painter.drawRect(1, 4, 12, 9);
-            painter.setBrush(QColor(252, 228, 140));
-            const QPointF flap[] = {{3, 7}, {15, 7}, {13, 13}, {1, 13}};
-            painter.drawPolygon(flap, 4);
-            return QIcon(pixmap);
-        }(),
-    };
+    static const QIcon icons[2] = {DrawFolder(false), DrawFolder(true)};
     return icons[open ? 1 : 0];
 }
 
