@@ -103,15 +103,21 @@ void SafeFileWriter::Discard() {
     }
 }
 
+std::error_code WriteWholeFile(const std::filesystem::path& target,
+                               std::span<const std::uint8_t> bytes, FileSystem& files) {
+    SafeFileWriter writer(target, files);
+    std::error_code error = writer.Open();
+    if (!error) error = writer.Write(bytes);
+    if (!error) error = writer.Commit();
+    return error;
+}
+
 std::error_code ReplaceFileContents(const std::filesystem::path& target,
                                     std::span<const std::uint8_t> replacement,
                                     std::span<const std::uint8_t> original, FileSystem& files) {
-    SafeFileWriter writer(target, files);
-    std::error_code error = writer.Open();
-    if (FolderRefused(error))
-        return RewriteInPlace(writer.ResolvedTarget(), replacement, original, files);
-    if (!error) error = writer.Write(replacement);
-    if (!error) error = writer.Commit();
+    const std::error_code error = WriteWholeFile(target, replacement, files);
+    // Opening the file follows its links, as the writer does.
+    if (FolderRefused(error)) return RewriteInPlace(target, replacement, original, files);
     return error;
 }
 

@@ -26,9 +26,6 @@ class SafeFileWriter {
     std::error_code Commit();
     void Discard();
 
-    // The file that Commit replaces: the target with its links followed.
-    const std::filesystem::path& ResolvedTarget() const { return target_; }
-
     // Temporary files start with this, after a dot: hidden, and plainly ours.
     static constexpr const char* kTemporaryMark = ".vortalis-tmp-";
 
@@ -39,6 +36,11 @@ class SafeFileWriter {
     FileSystem::Handle handle_ = FileSystem::kNoHandle;
     std::uint64_t written_ = 0;
 };
+
+// Writes `bytes` as a file's whole new content through a SafeFileWriter.
+std::error_code WriteWholeFile(const std::filesystem::path& target,
+                               std::span<const std::uint8_t> bytes,
+                               FileSystem& files = SystemFiles());
 
 // Replaces a file's bytes with `replacement` through a SafeFileWriter. Where the
 // folder refuses a temporary file but the file itself may be written, writes in

@@ -7,7 +7,6 @@
 #include "kill_test.h"
 #include "one_call_cipher.h"
 #include "run_error.h"
-#include "safe_file_writer.h"
 #include "scratch_mount.h"
 #include "temporary_folder.h"
 

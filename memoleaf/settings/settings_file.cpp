@@ -110,11 +110,9 @@ void MakeFolder(const std::filesystem::path& path) {
 
 void WriteWhole(const std::filesystem::path& path, const std::string& content, FileSystem& files) {
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(content.data());
-    SafeFileWriter writer(path, files);
-    std::error_code error = writer.Open();
-    if (!error) error = writer.Write({bytes, content.size()});
-    if (!error) error = writer.Commit();
-    if (error) throw FileError(error, path);
+    if (std::error_code error = WriteWholeFile(path, {bytes, content.size()}, files)) {
+        throw FileError(error, path);
+    }
 }
 
 }  // namespace
