@@ -7,14 +7,18 @@ else()
                                                      -Wshadow -Wconversion -Wno-sign-conversion)
 endif()
 
-# vortalis_add_test(NAME source... LIBS lib... [ENV VAR=value...])
+# Tests keep the backups of files rewritten in place away from the user's own.
+set(VORTALIS_TEST_STATE "XDG_STATE_HOME=${CMAKE_BINARY_DIR}/test-state")
+
+# vortalis_add_test(NAME source... LIBS lib...)
 # One GoogleTest executable, registered with CTest case by case.
 function(vortalis_add_test name)
-  cmake_parse_arguments(ARG "" "" "LIBS;ENV" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
   add_executable(${name} ${ARG_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main vortalis_warnings)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "${ARG_ENV}")
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+                       PROPERTIES ENVIRONMENT "${VORTALIS_TEST_STATE}")
 endfunction()
 
 # vortalis_add_qt_test(NAME source... LIBS lib...)
@@ -26,5 +30,5 @@ function(vortalis_add_qt_test name)
   set_target_properties(${name} PROPERTIES AUTOMOC ON RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test vortalis_warnings)
   add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${VORTALIS_TEST_STATE}")
 endfunction()

@@ -7,6 +7,7 @@
 #include "keyed_shift_cipher.h"
 #include "keyfold_command_line.h"
 #include "read_file_start.h"
+#include "rewrite_recovery.h"
 #include "run_error.h"
 #include "safe_file_writer.h"
 
@@ -63,6 +64,8 @@ void RefuseUnrecoverableBytes(const KeyedShiftCipher& cipher) {
 }  // namespace
 
 void RunKeyfold(std::string_view commandLine, FileSystem& files) {
+    // A run killed while rewriting a file in place left its original aside.
+    RecoverInterruptedRewrites(files);
     const KeyfoldFields fields = SplitKeyfoldCommandLine(commandLine);
     const CipherMode mode = ModeOf(fields);
     KeyedShiftCipher cipher;
@@ -73,7 +76,7 @@ void RunKeyfold(std::string_view commandLine, FileSystem& files) {
     const std::vector<std::uint8_t> original = ReadSmallFile(path, files);
     const std::vector<std::uint8_t> transformed = cipher.Transform(original);
     RefuseUnrecoverableBytes(cipher);
-    if (std::error_code error = ReplaceFileContents(path, transformed, original, files)) {
+    if (std::error_code error = WriteWholeFile(path, transformed, files)) {
         throw FileError(error, path);
     }
 }

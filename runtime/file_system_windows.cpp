@@ -38,10 +38,9 @@ std::error_code ErrorFromWindows(DWORD code) {
     }
 }
 
-std::error_code Open(const std::filesystem::path& path, int flags, int& handle) {
-    // Deny writers while we work; readers may look on.
-    const errno_t error = _wsopen_s(&handle, path.c_str(), flags | _O_BINARY | _O_NOINHERIT,
-                                    _SH_DENYWR, _S_IREAD | _S_IWRITE);
+std::error_code Open(const std::filesystem::path& path, int flags, int share, int& handle) {
+    const errno_t error = _wsopen_s(&handle, path.c_str(), flags | _O_BINARY | _O_NOINHERIT, share,
+                                    _S_IREAD | _S_IWRITE);
     if (error != 0) {
         handle = FileSystem::kNoHandle;
         return {error, std::generic_category()};
@@ -49,41 +48,96 @@ std::error_code Open(const std::filesystem::path& path, int flags, int& handle) 
     return {};
 }
 
+void FillStatus(const struct _stat64& info, FileStatus& status) {
+    status.size = static_cast<std::uint64_t>(info.st_size);
+    status.isRegular = (info.st_mode & _S_IFMT) == _S_IFREG;
+    status.isDirectory = (info.st_mode & _S_IFMT) == _S_IFDIR;
+    status.permissions = info.st_mode & 0777;
+}
+
+// The C runtime gives neither the file's identity nor its number of names.
+void FillIdentity(HANDLE file, FileStatus& status) {
+    BY_HANDLE_FILE_INFORMATION information;
+    if (!GetFileInformationByHandle(file, &information)) return;
+    status.linkCount = information.nNumberOfLinks;
+    status.device = information.dwVolumeSerialNumber;
+    status.inode = (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow;
+    const std::uint64_t ticks = (std::uint64_t{information.ftCreationTime.dwHighDateTime} << 32) |
+                                information.ftCreationTime.dwLowDateTime;
+    status.created = static_cast<std::int64_t>(ticks * 100);  // 100-nanosecond ticks
+}
+
 }  // namespace
 
 std::error_code FileSystem::Status(const std::filesystem::path& path, FileStatus& status) {
     struct _stat64 info {};
     if (_wstat64(path.c_str(), &info) != 0) return ErrnoError();
-    status.size = static_cast<std::uint64_t>(info.st_size);
-    status.isRegular = (info.st_mode & _S_IFMT) == _S_IFREG;
-    status.isDirectory = (info.st_mode & _S_IFMT) == _S_IFDIR;
-    status.permissions = info.st_mode & 0777;
-    status.linkCount = info.st_nlink;
+    FillStatus(info, status);
+    const HANDLE file = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        FillIdentity(file, status);
+        CloseHandle(file);
+    }
     return {};
 }
 
+std::error_code FileSystem::StatusOf(Handle handle, FileStatus& status) {
+    struct _stat64 info {};
+    if (_fstat64(handle, &info) != 0) return ErrnoError();
+    FillStatus(info, status);
+    FillIdentity(reinterpret_cast<HANDLE>(_get_osfhandle(handle)), status);
+    return {};
+}
+
+std::error_code FileSystem::CheckWritable(const std::filesystem::path& path) {
+    return _waccess(path.c_str(), 2) != 0 ? ErrnoError() : std::error_code{};
+}
+
 std::error_code FileSystem::OpenForReading(const std::filesystem::path& path, Handle& handle) {
-    return Open(path, _O_RDONLY, handle);
+    // Writers are let in: a file rewritten in place is read and written at once.
+    return Open(path, _O_RDONLY, _SH_DENYNO, handle);
 }
 
 std::error_code FileSystem::OpenForWriting(const std::filesystem::path& path, Handle& handle) {
-    return Open(path, _O_WRONLY, handle);
+    return Open(path, _O_WRONLY, _SH_DENYNO, handle);
 }
 
 std::error_code FileSystem::CreateTemporary(const std::filesystem::path& folder,
-                                            const std::string& prefix, std::filesystem::path& path,
-                                            Handle& handle) {
+                                            const std::string& prefix, TemporaryAccess,
+                                            std::filesystem::path& path, Handle& handle) {
     static const char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     std::random_device random;
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string name = prefix;
         for (int i = 0; i < 6; ++i) name += kLetters[random() % (sizeof kLetters - 1)];
         path = folder / name;
-        // Opened without delete sharing: nobody removes it while we write it.
-        const std::error_code error = Open(path, _O_RDWR | _O_CREAT | _O_EXCL, handle);
+        // Opened without delete sharing: nobody removes it while we write it. A
+        // file in the user's profile is the user's alone already.
+        const std::error_code error = Open(path, _O_RDWR | _O_CREAT | _O_EXCL, _SH_DENYWR, handle);
         if (error != std::errc::file_exists) return error;
     }
     return std::make_error_code(std::errc::file_exists);
+}
+
+std::error_code FileSystem::TryHold(const std::filesystem::path& path, Handle& handle) {
+    // Alone on the file, but for its removal: a program holding it keeps others
+    // out, and may remove it before letting go.
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD code = GetLastError();
+        return code == ERROR_SHARING_VIOLATION
+                   ? std::make_error_code(std::errc::resource_unavailable_try_again)
+                   : ErrorFromWindows(code);
+    }
+    handle = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_RDONLY | _O_BINARY);
+    if (handle == kNoHandle) {
+        CloseHandle(file);
+        return std::make_error_code(std::errc::too_many_files_open);
+    }
+    return {};
 }
 
 std::error_code FileSystem::ReadAt(Handle handle, std::uint64_t offset,
@@ -115,7 +169,12 @@ std::error_code FileSystem::WriteAt(Handle handle, std::uint64_t offset,
     return {};
 }
 
-std::error_code FileSystem::SetPermissions(Handle, const FileStatus&) {
+std::error_code FileSystem::Truncate(Handle handle, std::uint64_t size) {
+    const errno_t error = _chsize_s(handle, static_cast<__int64>(size));
+    return error != 0 ? std::error_code{error, std::generic_category()} : std::error_code{};
+}
+
+std::error_code FileSystem::MatchOriginal(Handle, const std::filesystem::path&, const FileStatus&) {
     return {};  // a new file in the same folder inherits the folder's access rules
 }
 
@@ -142,17 +201,22 @@ std::error_code FileSystem::FlushFolder(const std::filesystem::path&) {
     return {};  // MOVEFILE_WRITE_THROUGH has already made the rename durable
 }
 
-void FileSystem::RemoveAbandonedTemporaries(const std::filesystem::path& folder,
-                                            const std::string& prefix) {
-    WIN32_FIND_DATAW found;
-    const std::filesystem::path pattern = folder / (prefix + "*");
-    const HANDLE search = FindFirstFileW(pattern.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return;
-    do {
-        // A file still open by its writer cannot be deleted: only the abandoned go.
-        DeleteFileW((folder / found.cFileName).c_str());
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+std::error_code FileSystem::MakePrivateFolder(const std::filesystem::path& folder) {
+    // A folder in the user's profile is the user's alone already.
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    return error;
+}
+
+std::error_code FileSystem::ListFolder(const std::filesystem::path& folder,
+                                       std::vector<std::string>& names) {
+    names.clear();
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        names.push_back(entry->path().filename().string());
+    }
+    return error;
 }
 
 FileSystem& SystemFiles() {

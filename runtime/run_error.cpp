@@ -82,17 +82,31 @@ int RunErrorNumber(std::error_code error) {
     }
 }
 
+namespace {
+
+class RewriteCategory : public std::error_category {
+  public:
+    const char* name() const noexcept override { return "vortalis rewrite"; }
+    std::string message(int) const override { return "no folder for a backup"; }
+};
+
+}  // namespace
+
+std::error_code NoBackupFolderError() {
+    static const RewriteCategory category;
+    return {1, category};
+}
+
 RunError::RunError(int number) : RunError(number, std::string(ClassicDescription(number))) {}
 
 RunError::RunError(int number, const std::string& description)
     : std::runtime_error(description), number_(number) {}
 
 RunError FileError(std::error_code error, const std::filesystem::path& path) {
-    if (error == std::errc::too_many_links) {
-        return RunError(
-            run_error::kPathFileAccess,
-            "Ce fichier porte plusieurs noms (liens physiques) : le remplacer les "
-            "séparerait et les autres garderaient l'ancien contenu. Il n'a pas été modifié.");
+    if (error == NoBackupFolderError()) {
+        return RunError(run_error::kPathNotFound,
+                        "Aucun dossier où garder une copie de sauvegarde du fichier pendant sa "
+                        "réécriture (XDG_STATE_HOME ou HOME). Il n'a pas été modifié.");
     }
     if (error == std::errc::no_such_file_or_directory) {
         std::error_code ignored;

@@ -45,6 +45,10 @@ class RunError : public std::runtime_error {
     int number_;
 };
 
+// The error of a rewrite in place for which the user has no folder to keep a
+// backup in.
+std::error_code NoBackupFolderError();
+
 // The error for a failed operation on `path`: a missing file whose folder is
 // missing too is "path not found" rather than "file not found".
 RunError FileError(std::error_code error, const std::filesystem::path& path);

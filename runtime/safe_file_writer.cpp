@@ -19,22 +19,6 @@ bool FolderRefused(std::error_code error) {
     return error == std::errc::permission_denied || error == std::errc::operation_not_permitted;
 }
 
-std::error_code RewriteInPlace(const std::filesystem::path& target,
-                               std::span<const std::uint8_t> replacement,
-                               std::span<const std::uint8_t> original, FileSystem& files) {
-    FileSystem::Handle handle = FileSystem::kNoHandle;
-    if (std::error_code error = files.OpenForWriting(target, handle)) return error;
-    std::error_code error = files.WriteAt(handle, 0, replacement);
-    if (!error) error = files.Flush(handle);
-    if (error) {
-        // Put the old bytes back: the file ends as it was, not half rewritten.
-        files.WriteAt(handle, 0, original);
-        files.Flush(handle);
-    }
-    const std::error_code closeError = files.Close(handle);
-    return error ? error : closeError;
-}
-
 }  // namespace
 
 SafeFileWriter::SafeFileWriter(std::filesystem::path target, FileSystem& files)
@@ -44,36 +28,59 @@ SafeFileWriter::~SafeFileWriter() { Discard(); }
 
 std::error_code SafeFileWriter::Open() {
     Discard();
+    written_ = 0;
     FileStatus existing;
-    const bool replacing = !files_.Status(target_, existing);
-    // A new file in its place would part the file's other names from it, and
-    // they would keep the old content.
-    if (replacing && existing.linkCount > 1) return std::make_error_code(std::errc::too_many_links);
+    if (files_.Status(target_, existing)) return CreateReplacement();
+    // The user may have marked the file as not to be changed.
+    if (std::error_code error = files_.CheckWritable(target_)) return error;
+    // A new file in its place would part the file's other names from it.
+    if (existing.linkCount > 1) return OpenInPlace();
+    if (std::error_code error = CreateReplacement()) {
+        return FolderRefused(error) ? OpenInPlace() : error;
+    }
+    if (files_.MatchOriginal(handle_, target_, existing)) {
+        // The replacement would not be the same file: an owner, a group or an
+        // attribute the user cannot give it.
+        DropTemporary();
+        return OpenInPlace();
+    }
+    return {};
+}
+
+std::error_code SafeFileWriter::CreateReplacement() {
     const std::string prefix = TemporaryPrefix(target_);
     files_.RemoveAbandonedTemporaries(target_.parent_path(), prefix);
-    if (std::error_code error =
-            files_.CreateTemporary(target_.parent_path(), prefix, temporary_, handle_)) {
-        return error;
-    }
-    if (replacing) {
-        if (std::error_code error = files_.SetPermissions(handle_, existing)) {
-            Discard();
-            return error;
-        }
-    }
-    written_ = 0;
-    return {};
+    return files_.CreateTemporary(target_.parent_path(), prefix, TemporaryAccess::AsNewFiles,
+                                  temporary_, handle_);
+}
+
+std::error_code SafeFileWriter::OpenInPlace() {
+    inPlace_ = std::make_unique<InPlaceRewrite>(target_, files_);
+    const std::error_code error = inPlace_->Begin();
+    if (error) inPlace_.reset();
+    return error;
 }
 
 std::error_code SafeFileWriter::Write(std::span<const std::uint8_t> bytes) {
-    if (handle_ == FileSystem::kNoHandle)
-        return std::make_error_code(std::errc::bad_file_descriptor);
-    if (std::error_code error = files_.WriteAt(handle_, written_, bytes)) return error;
-    written_ += bytes.size();
-    return {};
+    std::error_code error;
+    if (inPlace_) {
+        error = inPlace_->WriteAt(written_, bytes);
+    } else if (handle_ == FileSystem::kNoHandle) {
+        error = std::make_error_code(std::errc::bad_file_descriptor);
+    } else {
+        error = files_.WriteAt(handle_, written_, bytes);
+    }
+    if (!error) written_ += bytes.size();
+    return error;
 }
 
 std::error_code SafeFileWriter::Commit() {
+    if (inPlace_) {
+        const std::error_code error = inPlace_->Commit(written_);
+        if (error) Discard();
+        inPlace_.reset();
+        return error;
+    }
     if (handle_ == FileSystem::kNoHandle)
         return std::make_error_code(std::errc::bad_file_descriptor);
     std::error_code error = files_.Flush(handle_);
@@ -82,7 +89,7 @@ std::error_code SafeFileWriter::Commit() {
     if (!error) error = closeError;
     if (!error) error = files_.Rename(temporary_, target_);
     if (error) {
-        Discard();
+        DropTemporary();
         return error;
     }
     temporary_.clear();
@@ -92,7 +99,17 @@ std::error_code SafeFileWriter::Commit() {
     return {};
 }
 
-void SafeFileWriter::Discard() {
+std::error_code SafeFileWriter::Discard() {
+    std::error_code error;
+    if (inPlace_) {
+        error = inPlace_->Restore();
+        inPlace_.reset();
+    }
+    DropTemporary();
+    return error;
+}
+
+void SafeFileWriter::DropTemporary() {
     if (handle_ != FileSystem::kNoHandle) {
         files_.Close(handle_);
         handle_ = FileSystem::kNoHandle;
@@ -109,15 +126,6 @@ std::error_code WriteWholeFile(const std::filesystem::path& target,
     std::error_code error = writer.Open();
     if (!error) error = writer.Write(bytes);
     if (!error) error = writer.Commit();
-    return error;
-}
-
-std::error_code ReplaceFileContents(const std::filesystem::path& target,
-                                    std::span<const std::uint8_t> replacement,
-                                    std::span<const std::uint8_t> original, FileSystem& files) {
-    const std::error_code error = WriteWholeFile(target, replacement, files);
-    // Opening the file follows its links, as the writer does.
-    if (FolderRefused(error)) return RewriteInPlace(target, replacement, original, files);
     return error;
 }
 

@@ -22,11 +22,6 @@ void ThrowOnError(std::error_code error, const std::filesystem::path& path) {
 class SourceFile {
   public:
     SourceFile(const std::filesystem::path& path, FileSystem& files) : path_(path), files_(files) {
-        // It is rewritten in the end, so it must be writable now, as opening it
-        // for reading and writing would demand.
-        FileSystem::Handle probe = FileSystem::kNoHandle;
-        ThrowOnError(files_.OpenForWriting(path_, probe), path_);
-        files_.Close(probe);
         ThrowOnError(files_.OpenForReading(path_, handle_), path_);
     }
     ~SourceFile() { files_.Close(handle_); }
@@ -92,7 +87,7 @@ TransformResult TransformFile(const std::filesystem::path& path, std::string_vie
 
     const std::uint64_t lost = cipher.UnrecoverableBytes();
     if (mode == CipherMode::Encipher && lost > 0 && confirmLoss && !confirmLoss(lost)) {
-        writer.Discard();
+        ThrowOnError(writer.Discard(), path);
         return TransformResult::LeftUntouched;
     }
     ThrowOnError(writer.Commit(), path);

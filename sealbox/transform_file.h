@@ -35,10 +35,11 @@ enum class TransformResult { Rewritten, LeftUntouched };
 
 inline constexpr std::size_t kTransformBlockBytes = 512;
 
-// Enciphers or deciphers the file at `path` under `password`, block by block, into
-// a temporary file beside it that replaces it only once every block went well.
-// Throws RunError when the file cannot be opened, read or written; the original
-// is then left exactly as it was. Without `confirmLoss` a loss is accepted.
+// Enciphers or deciphers the file at `path` under `password`, block by block,
+// through a SafeFileWriter: a temporary file that replaces it, or the file itself
+// with a backup. Throws RunError when the file cannot be opened, read or written;
+// the original is then left exactly as it was, as it is when the loss is refused. Without
+// `confirmLoss` a loss is accepted.
 TransformResult TransformFile(const std::filesystem::path& path, std::string_view password,
                               CipherMode mode, TransformProgress& progress,
                               const LossConfirmation& confirmLoss = {},

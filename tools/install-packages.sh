@@ -9,6 +9,7 @@ packages=(
   xvfb xauth xdotool fonts-dejavu-core dpkg-dev
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64
+  acl  # setfacl, for the tests of files shared through access lists
 )
 [ "${1:-}" = "--with-demo-tools" ] && packages+=(xxd)
 [ "${1:-}" = "--with-bench-tools" ] && packages+=(hyperfine libssl-dev openssl)

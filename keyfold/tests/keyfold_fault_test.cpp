@@ -1,5 +1,5 @@
-// Keyfold against what goes wrong around it: killed mid-run, a full or read-only
-// disk, a file that vanishes, several names for one file.
+// Keyfold against what goes wrong around it: killed mid-write, a full or
+// read-only disk, a file that vanishes, several names for one file.
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,7 @@
 #include "kill_test.h"
 #include "one_call_cipher.h"
 #include "run_error.h"
+#include "scoped_backup_folder.h"
 #include "scratch_mount.h"
 #include "temporary_folder.h"
 
@@ -21,14 +22,32 @@ using testing::TemporaryFolder;
 using testing::WriteBytes;
 using Bytes = std::vector<std::uint8_t>;
 
-TEST(KeyfoldFaults, KilledAtAnyMomentTheFileIsWhollyOldOrWhollyNew) {
+// Kills Keyfold in the middle of its writes, on a file that it replaces or, when
+// the file has a second name, rewrites in place.
+void ExpectWholeAcrossKills(bool secondName, unsigned seed) {
     TemporaryFolder folder;
+    testing::ScopedBackupFolder backups;
     const auto file = folder / "coffre.txt";
     WriteBytes(file, SampleBytes(32767));
+    std::vector<std::string> names{"coffre.txt"};
+    if (secondName) {
+        std::filesystem::create_hard_link(file, folder / "copie.txt");
+        names.push_back("copie.txt");
+    }
     testing::ExpectWholeFileAcrossKills(
-        KEYFOLD_PROGRAM, {file.string() + ",Mot de Passe,D"}, folder, file,
+        KEYFOLD_STOPPING_RUN,
+        [&](std::optional<std::uint64_t> stopAfter) {
+            return std::vector<std::string>{stopAfter ? std::to_string(*stopAfter) : "-",
+                                            file.string() + ",Mot de Passe,D"};
+        },
+        folder, file, names, backups,
         [](const Bytes& in) { return CipherInOneCall("Mot de Passe", CipherMode::Decipher, in); },
-        11);
+        seed);
+}
+
+TEST(KeyfoldFaults, KilledMidWriteTheFileIsWhollyOldOrPutBackAtTheNextStart) {
+    ExpectWholeAcrossKills(false, 11);
+    ExpectWholeAcrossKills(true, 12);
 }
 
 TEST(KeyfoldFaults, AFullDiskGivesErrorDiskFullAndKeepsTheFile) {
@@ -72,21 +91,41 @@ TEST(KeyfoldFaults, AFileThatVanishesAfterTheCheckIsNotFound) {
     EXPECT_TRUE(folder.Entries().empty()) << "nothing created in its place";
 }
 
-TEST(KeyfoldFaults, AFileWithSeveralNamesIsRefusedAndALinkIsFollowed) {
+TEST(KeyfoldFaults, AFileWithSeveralNamesIsRewrittenInPlaceAndALinkIsFollowed) {
     TemporaryFolder folder;
+    testing::ScopedBackupFolder backups;
     const auto file = folder / "coffre.txt";
     const Bytes plain = SampleBytes(100);
     WriteBytes(file, plain);
 
     std::filesystem::create_hard_link(file, folder / "copie.txt");
-    EXPECT_EQ(KeyfoldErrorNumber(file.string() + ",secret,D"), run_error::kPathFileAccess);
-    EXPECT_EQ(ReadBytes(file), plain);
+    EXPECT_EQ(KeyfoldErrorNumber(file.string() + ",secret,D"), 0);
+    const Bytes deciphered = CipherInOneCall("secret", CipherMode::Decipher, plain);
+    EXPECT_EQ(ReadBytes(file), deciphered);
+    EXPECT_EQ(ReadBytes(folder / "copie.txt"), deciphered) << "both names see the new content";
+    EXPECT_TRUE(backups.Entries().empty());
     std::filesystem::remove(folder / "copie.txt");
 
     std::filesystem::create_symlink(file, folder / "lien.txt");
-    EXPECT_EQ(KeyfoldErrorNumber((folder / "lien.txt").string() + ",secret,D"), 0);
+    EXPECT_EQ(KeyfoldErrorNumber((folder / "lien.txt").string() + ",secret,C"), 0);
     EXPECT_TRUE(std::filesystem::is_symlink(folder / "lien.txt"));
-    EXPECT_EQ(ReadBytes(file), CipherInOneCall("secret", CipherMode::Decipher, plain));
+    EXPECT_EQ(ReadBytes(file), CipherInOneCall("secret", CipherMode::Encipher, deciphered));
+}
+
+TEST(KeyfoldFaults, WithoutAFolderForTheBackupAFileInPlaceIsRefusedUntouched) {
+    TemporaryFolder folder;
+    const auto file = folder / "coffre.txt";
+    const Bytes plain = SampleBytes(100);
+    WriteBytes(file, plain);
+    std::filesystem::create_hard_link(file, folder / "copie.txt");
+    const char* home = std::getenv("HOME");
+    const std::string savedHome = home != nullptr ? home : "";
+    testing::ScopedBackupFolder backups;
+    ::unsetenv("XDG_STATE_HOME");
+    ::unsetenv("HOME");
+    EXPECT_EQ(KeyfoldErrorNumber(file.string() + ",secret,D"), run_error::kPathNotFound);
+    if (home != nullptr) ::setenv("HOME", savedHome.c_str(), 1);
+    EXPECT_EQ(ReadBytes(file), plain);
 }
 
 }  // namespace

@@ -42,8 +42,8 @@ NoteSettings ParseSettings(std::string_view text);
 std::string FormatSettings(double top, double left, double height, double width,
                            const NoteSettings& settings);
 
-// Writes the file in one step (temporary file beside it, then renamed), making
-// its folder when missing. Throws RunError naming the file; the file is then
+// Writes the file through a SafeFileWriter, making its folder when missing. A
+// read-only file is refused. Throws RunError naming the file; the file is then
 // left as it was.
 void SaveSettings(const std::filesystem::path& path, double top, double left, double height,
                   double width, const NoteSettings& settings, FileSystem& files = SystemFiles());

@@ -5,10 +5,12 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QTextEdit>
+#include <functional>
 #include <memory>
 
 #include "ansi_text.h"
 #include "fake_note_services.h"
+#include "scoped_backup_folder.h"
 #include "settings_file.h"
 #include "temporary_folder.h"
 #include "twips.h"
@@ -35,8 +37,11 @@ struct Note {
     std::filesystem::path settingsFile = folder / "Memoleaf.PRM";
     std::unique_ptr<Memoleaf_frm> form;
 
-    explicit Note(const std::string& settingsText = {}) {
+    // `prepare` sees the folder before the note starts.
+    explicit Note(const std::string& settingsText = {},
+                  const std::function<void(const Note&)>& prepare = {}) {
         if (!settingsText.empty()) WriteSettings(settingsText);
+        if (prepare) prepare(*this);
         clipboard.text = QStringLiteral("copié ailleurs");
         form =
             std::make_unique<Memoleaf_frm>(ProgramLocation{folder.Path(), "Memoleaf", "Memoleaf"},
@@ -136,6 +141,21 @@ class MemoleafFrmTest : public QObject {
 
         note.form->qui_Click();
         QVERIFY(!LoadSettings(note.settingsFile, "x", 0, 0).damage);
+    }
+
+    void aSaveKilledHalfWayIsPutBackBeforeTheSettingsAreReadAndTheUserTold() {
+        vortalis::testing::ScopedBackupFolder backups;
+        const std::string stored = "10,20\r\n3000, 4000 \r\nArial,11,1,0\r\n 255 , 0 \r\n";
+        Note note({}, [&](const Note& before) {
+            backups.LeaveInterruptedRewrite(before.settingsFile, {stored.begin(), stored.end()},
+                                            {'9', ','});
+        });
+        QCOMPARE(note.session.messages.size(), 1);
+        QVERIFY(
+            note.session.messages[0].contains(QString::fromStdString(note.settingsFile.string())));
+        QVERIFY(note.session.errors.empty());
+        QCOMPARE(note.form->TextArea()->font().pointSize(), 11);
+        QCOMPARE(note.SettingsText(), stored);
     }
 
     void aNoteStoredOnAScreenThatHasGoneOpensOnThePrimaryScreen() {

@@ -17,6 +17,7 @@
 #include "note_caption.h"
 #include "note_icon.h"
 #include "note_layout.h"
+#include "rewrite_recovery.h"
 #include "settings_file.h"
 #include "twips.h"
 #include "windows_colour.h"
@@ -98,6 +99,8 @@ void Memoleaf_frm::BuildMenu() {
 }
 
 void Memoleaf_frm::Form_Load() {
+    // Before the settings are read: they may be the file a killed save left.
+    PutBackInterruptedRewrites();
     settingsPath_ = ChooseSettingsPath(program_, places_);
 
     LoadedSettings loaded = LoadSettings(
@@ -111,6 +114,12 @@ void Memoleaf_frm::Form_Load() {
     ApplyNoteFont();
     ApplyNoteColours();
     AMSREdit1->setPlainText(services_.clipboard.Text());
+}
+
+void Memoleaf_frm::PutBackInterruptedRewrites() {
+    for (const InterruptedRewrite& rewrite : RecoverInterruptedRewrites()) {
+        services_.session.ShowMessage(QString::fromStdString(RecoveryMessage(rewrite)));
+    }
 }
 
 QString Memoleaf_frm::FirstScreenFont() const {

@@ -59,6 +59,7 @@ class Memoleaf_frm : public QMainWindow {
     void PlaceWindow();
     void SetOuterGeometryInTwips(const DesktopRect& twips);
     void FitFrameToPlacedGeometry();
+    void PutBackInterruptedRewrites();
     QString FirstScreenFont() const;
     void PaintTextArea(std::int32_t background, std::int32_t text);
     std::int32_t TextAreaColour(QPalette::ColorRole role) const;

@@ -1,8 +1,11 @@
 #include "safe_file_writer.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "failing_file_system.h"
+#include "rewrite_recovery.h"
+#include "scoped_backup_folder.h"
 #include "temporary_folder.h"
 
 namespace vortalis {
@@ -15,6 +18,12 @@ using testing::TemporaryFolder;
 using testing::WriteBytes;
 using Operation = FailingFileSystem::Operation;
 
+ino_t Inode(const std::filesystem::path& path) {
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    return info.st_ino;
+}
+
 class SafeFileWriterTest : public ::testing::Test {
   protected:
     TemporaryFolder folder;
@@ -24,8 +33,10 @@ class SafeFileWriterTest : public ::testing::Test {
 
     void SetUp() override { WriteBytes(file, oldBytes); }
 
+    testing::ScopedBackupFolder backups;
+
     std::error_code Replace(FileSystem& files = SystemFiles()) {
-        return ReplaceFileContents(file, newBytes, oldBytes, files);
+        return WriteWholeFile(file, newBytes, files);
     }
 };
 
@@ -44,7 +55,7 @@ TEST_F(SafeFileWriterTest, ReplacesTheContentKeepingPermissionsAndLeavingNothing
 TEST_F(SafeFileWriterTest, FollowsASymbolicLinkAndReplacesItsTarget) {
     const auto link = folder / "link.txt";
     std::filesystem::create_symlink(file, link);
-    ASSERT_FALSE(ReplaceFileContents(link, newBytes, oldBytes));
+    ASSERT_FALSE(WriteWholeFile(link, newBytes));
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(ReadBytes(file), newBytes);
 }
@@ -66,23 +77,56 @@ TEST_F(SafeFileWriterTest, AnyFailureLeavesTheOriginalWholeAndNoTemporaryFile) {
     }
 }
 
-TEST_F(SafeFileWriterTest, ARefusedFolderFallsBackToWritingInPlace) {
-    FailingFileSystem files(Operation::CreateTemporary, std::errc::permission_denied);
-    ASSERT_FALSE(Replace(files));
-    EXPECT_EQ(ReadBytes(file), newBytes);
+TEST_F(SafeFileWriterTest, WhereAReplacementWouldDifferTheFileIsRewrittenInPlace) {
+    // A folder that refuses new files, an owner or attribute that cannot be copied.
+    for (const Operation refused : {Operation::CreateTemporary, Operation::MatchOriginal}) {
+        WriteBytes(file, oldBytes);
+        const auto inode = Inode(file);
+        FailingFileSystem files(refused, std::errc::permission_denied);
+        ASSERT_FALSE(Replace(files));
+        EXPECT_GE(files.Failures(), 1);
+        EXPECT_EQ(ReadBytes(file), newBytes);
+        EXPECT_EQ(Inode(file), inode) << "the same file, not a new one";
+        EXPECT_EQ(folder.Entries(), std::vector<std::string>{"secrets.txt"});
+        EXPECT_TRUE(backups.Entries().empty());
+    }
 }
 
-TEST_F(SafeFileWriterTest, AFailedWriteInPlacePutsTheOriginalBytesBack) {
-    struct RefusedFolderAndFullDisk : FailingFileSystem {
-        RefusedFolderAndFullDisk()
-            : FailingFileSystem(Operation::WriteAt, std::errc::no_space_on_device) {}
-        std::error_code CreateTemporary(const std::filesystem::path&, const std::string&,
-                                        std::filesystem::path&, Handle&) override {
-            return std::make_error_code(std::errc::permission_denied);
-        }
-    } files;
+TEST_F(SafeFileWriterTest, AShorterContentInPlaceCutsTheFile) {
+    std::filesystem::create_hard_link(file, folder / "other name.txt");
+    const std::vector<std::uint8_t> shorter = SampleBytes(70, 3);
+    ASSERT_FALSE(WriteWholeFile(file, shorter));
+    EXPECT_EQ(ReadBytes(folder / "other name.txt"), shorter);
+}
+
+TEST_F(SafeFileWriterTest, AFailedWriteInPlacePutsTheOriginalBack) {
+    std::filesystem::create_hard_link(file, folder / "other name.txt");
+    // The backup's write and its record's go through; the file's own fails.
+    FailingFileSystem files(Operation::WriteAt, std::errc::no_space_on_device, 2);
     EXPECT_EQ(Replace(files), std::errc::no_space_on_device);
     EXPECT_EQ(ReadBytes(file), oldBytes);
+    EXPECT_TRUE(backups.Entries().empty());
+}
+
+TEST_F(SafeFileWriterTest, TheBackupIsTheUsersAloneAndHeldWhileTheRewriteLasts) {
+    std::filesystem::create_hard_link(file, folder / "other name.txt");
+    SafeFileWriter writer(file);
+    ASSERT_FALSE(writer.Open());
+    ASSERT_TRUE(writer.InPlace());
+    ASSERT_FALSE(writer.Write(std::span(newBytes).first(10)));
+    const auto names = backups.Entries();
+    ASSERT_EQ(names.size(), 2u);  // the backup and its record
+    for (const std::string& name : names) {
+        EXPECT_EQ(std::filesystem::status(backups.Folder() / name).permissions(),
+                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    }
+    EXPECT_EQ(std::filesystem::status(backups.Folder()).permissions(),
+              std::filesystem::perms::owner_all);
+    EXPECT_TRUE(RecoverInterruptedRewrites().empty()) << "a live rewrite is left alone";
+    EXPECT_EQ(backups.Entries().size(), 2u);
+    writer.Discard();
+    EXPECT_EQ(ReadBytes(file), oldBytes);
+    EXPECT_TRUE(backups.Entries().empty());
 }
 
 TEST_F(SafeFileWriterTest, StreamsBlocksAndDiscardsWhenNotCommitted) {
@@ -110,13 +154,6 @@ TEST_F(SafeFileWriterTest, CreatesAFileThatDidNotExist) {
     ASSERT_FALSE(writer.Write(newBytes));
     ASSERT_FALSE(writer.Commit());
     EXPECT_EQ(ReadBytes(fresh), newBytes);
-}
-
-TEST_F(SafeFileWriterTest, RefusesAFileWithSeveralNamesLeavingItWhole) {
-    std::filesystem::create_hard_link(file, folder / "other name.txt");
-    EXPECT_EQ(Replace(), std::errc::too_many_links);
-    EXPECT_EQ(ReadBytes(file), oldBytes);
-    EXPECT_EQ(folder.Entries().size(), 2u);
 }
 
 TEST_F(SafeFileWriterTest, RemovesWhatAKilledWriterLeftButNotWhatALiveOneHolds) {

@@ -1,11 +1,12 @@
 // Sealbox's file transform against what goes wrong around it: killed part-way
-// through a large file, a full disk.
+// through a large file, replaced or rewritten in place; a full disk.
 
 #include <gtest/gtest.h>
 
 #include "kill_test.h"
 #include "one_call_cipher.h"
 #include "run_error.h"
+#include "scoped_backup_folder.h"
 #include "scratch_mount.h"
 #include "temporary_folder.h"
 #include "transform_file.h"
@@ -19,16 +20,35 @@ using testing::TemporaryFolder;
 using testing::WriteBytes;
 using Bytes = std::vector<std::uint8_t>;
 
-TEST(SealboxFaults, KilledAtAnyMomentTheFileIsWhollyOldOrWhollyNew) {
+// Kills the transform in the middle of its writes, on a file that it replaces
+// or, when the file has a second name, rewrites in place.
+void ExpectWholeAcrossKills(bool secondName, unsigned seed) {
     TemporaryFolder folder;
+    testing::ScopedBackupFolder backups;
     const auto file = folder / "archive.bin";
     WriteBytes(file, SampleBytes(6 << 20));  // several reads and writes of 1 MiB
+    std::vector<std::string> names{"archive.bin"};
+    if (secondName) {
+        std::filesystem::create_hard_link(file, folder / "copie.bin");
+        names.push_back("copie.bin");
+    }
     testing::ExpectWholeFileAcrossKills(
-        TRANSFORM_FILE_RUN, {file.string(), "Mot de Passe", "D"}, folder, file,
+        TRANSFORM_FILE_RUN,
+        [&](std::optional<std::uint64_t> stopAfter) {
+            std::vector<std::string> arguments{file.string(), "Mot de Passe", "D"};
+            if (stopAfter) arguments.push_back(std::to_string(*stopAfter));
+            return arguments;
+        },
+        folder, file, names, backups,
         [](const Bytes& in) {
             return testing::CipherInOneCall("Mot de Passe", CipherMode::Decipher, in);
         },
-        12);
+        seed);
+}
+
+TEST(SealboxFaults, KilledMidWriteTheFileIsWhollyOldOrPutBackAtTheNextStart) {
+    ExpectWholeAcrossKills(false, 12);
+    ExpectWholeAcrossKills(true, 13);
 }
 
 TEST(SealboxFaults, AFullDiskGivesErrorDiskFullAndKeepsTheFile) {

@@ -6,6 +6,7 @@
 #include "failing_file_system.h"
 #include "one_call_cipher.h"
 #include "progress_bar_sink.h"
+#include "scoped_backup_folder.h"
 #include "temporary_folder.h"
 #include "twips.h"
 #include "windows_colour.h"
@@ -107,6 +108,19 @@ class Window {
 class SealboxFormTest : public QObject {
     Q_OBJECT
   private slots:
+    void aFileLeftHalfRewrittenIsPutBackAtStartAndTheUserTold() {
+        testing::ScopedBackupFolder backups;
+        Window window;
+        const auto file = window.folder / "lettre.txt";
+        const Bytes original = SampleBytes(2000);
+        backups.LeaveInterruptedRewrite(file, original, SampleBytes(900, 2));
+        window.Open();
+        QCOMPARE(ReadBytes(file), original);
+        QCOMPARE(window.dialogs.seen.size(), std::size_t{1});
+        QVERIFY(window.dialogs.seen[0].find(file.string()) != std::string::npos);
+        QVERIFY(backups.Entries().empty());
+    }
+
     void controlsSitAtTheirPlacesWithTheirCaptionsAndTabOrder() {
         Window window;
         Sealboxfrm& form = window.Open();

@@ -4,7 +4,9 @@
 
 #include "failing_file_system.h"
 #include "one_call_cipher.h"
+#include "reference_cipher.h"
 #include "run_error.h"
+#include "scoped_backup_folder.h"
 #include "temporary_folder.h"
 
 namespace vortalis {
@@ -122,19 +124,71 @@ TEST_F(TransformFileTest, AFailurePartWayLeavesTheOriginalWholeAndNoTemporaryFil
     }
 }
 
-TEST_F(TransformFileTest, AFolderThatRefusesATemporaryFileIsReportedAndTheFileNotTouched) {
-    // A large file cannot be put back once half rewritten in place: refuse instead.
-    const Bytes plain = SampleBytes(5000);
-    WriteBytes(file, plain);
-    FailingFileSystem files(FailingFileSystem::Operation::CreateTemporary,
-                            std::errc::permission_denied);
+// Where a replacement would not be the same file, the transform rewrites the
+// file itself: a folder that refuses new files, a file with a second name.
+class InPlaceTransformTest : public TransformFileTest {
+  protected:
+    testing::ScopedBackupFolder backups;
+    std::filesystem::path otherName = folder / "copie.doc";
+    Bytes plain = SampleBytes(3500000);  // several writes of 1 MiB
+
+    void SetUp() override {
+        WriteBytes(file, plain);
+        std::filesystem::create_hard_link(file, otherName);
+    }
+
+    void ExpectBothNamesHolding(const Bytes& content) {
+        EXPECT_EQ(ReadBytes(file), content);
+        EXPECT_EQ(ReadBytes(otherName), content);
+        EXPECT_EQ(folder.Entries().size(), 2u);
+        EXPECT_TRUE(backups.Entries().empty());
+    }
+};
+
+TEST_F(InPlaceTransformTest, AFileWithTwoNamesIsTransformedUnderBoth) {
+    Transform(CipherMode::Encipher, "clef");
+    ExpectBothNamesHolding(testing::ReferenceTransform("clef", CipherMode::Encipher, plain));
+}
+
+TEST_F(InPlaceTransformTest, AFolderThatRefusesNewFilesStillHasItsFileTransformed) {
+    std::filesystem::remove(otherName);
+    // As a folder the user may not write: the backup folder is not refused.
+    struct RefusedFolder : FileSystem {
+        std::filesystem::path refused;
+        std::error_code CreateTemporary(const std::filesystem::path& where,
+                                        const std::string& prefix, TemporaryAccess access,
+                                        std::filesystem::path& path, Handle& handle) override {
+            if (where == refused) return std::make_error_code(std::errc::permission_denied);
+            return FileSystem::CreateTemporary(where, prefix, access, path, handle);
+        }
+    } files;
+    files.refused = std::filesystem::canonical(folder.Path());
+    Transform(CipherMode::Decipher, "clef", {}, files);
+    EXPECT_EQ(ReadBytes(file), testing::CipherInOneCall("clef", CipherMode::Decipher, plain));
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"rapport.doc"});
+    EXPECT_TRUE(backups.Entries().empty());
+}
+
+TEST_F(InPlaceTransformTest, AFailurePartWayPutsTheOriginalBack) {
+    // Four writes of the backup and one of its record go through, then one of
+    // the file's own: the disk fills at the second.
+    FailingFileSystem files(FailingFileSystem::Operation::WriteAt, std::errc::no_space_on_device,
+                            6);
     try {
         Transform(CipherMode::Encipher, "clef", {}, files);
         ADD_FAILURE() << "no error";
     } catch (const RunError& error) {
-        EXPECT_EQ(error.Number(), run_error::kPermissionDenied);
+        EXPECT_EQ(error.Number(), run_error::kDiskFull);
     }
-    EXPECT_EQ(ReadBytes(file), plain);
+    ExpectBothNamesHolding(plain);
+}
+
+TEST_F(InPlaceTransformTest, NoToTheLossOfBytes255PutsTheOriginalBack) {
+    plain.assign(3000, 255);
+    WriteBytes(file, plain);
+    EXPECT_EQ(Transform(CipherMode::Encipher, "clef", [](std::uint64_t) { return false; }),
+              TransformResult::LeftUntouched);
+    ExpectBothNamesHolding(plain);
 }
 
 TEST_F(TransformFileTest, AMissingFileIsReportedBeforeAnyProgress) {

@@ -1,25 +1,35 @@
 // Sealbox's file transform as a process of its own, for the tests that kill one
-// part-way and for timing it against cp: "transform_file_run FILE PASSWORD C|D".
-// Prints the peak resident memory.
+// part-way and for timing it against cp:
+//   transform_file_run FILE PASSWORD C|D [STOP-AFTER-BYTES]
+// Like Sealbox, it first puts back what a killed run left half rewritten. With a
+// stop point it stops itself (SIGSTOP) in the write that passes it, for the test
+// to kill it there. Prints the peak resident memory, and the bytes it wrote on
+// standard error.
 
 #include <sys/resource.h>
 
 #include <cstdio>
 #include <string>
 
+#include "rewrite_recovery.h"
 #include "run_error.h"
+#include "stopping_file_system.h"
 #include "transform_file.h"
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: transform_file_run FILE PASSWORD C|D\n");
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: transform_file_run FILE PASSWORD C|D [STOP-AFTER-BYTES]\n");
         return 2;
     }
+    vortalis::testing::StoppingFileSystem files =
+        argc == 5 ? vortalis::testing::StoppingFileSystem(std::stoull(argv[4]))
+                  : vortalis::testing::StoppingFileSystem();
     vortalis::SilentProgress progress;
     const auto mode = std::string(argv[3]) == "C" ? vortalis::CipherMode::Encipher
                                                   : vortalis::CipherMode::Decipher;
     try {
-        vortalis::TransformFile(argv[1], argv[2], mode, progress);
+        vortalis::RecoverInterruptedRewrites(files);
+        vortalis::TransformFile(argv[1], argv[2], mode, progress, {}, files);
     } catch (const vortalis::RunError& error) {
         std::fprintf(stderr, "Erreur %d : %s\n", error.Number(), error.what());
         return 1;
@@ -27,5 +37,6 @@ int main(int argc, char** argv) {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("peak resident memory: %ld KiB\n", usage.ru_maxrss);
+    std::fprintf(stderr, "bytes written: %llu\n", static_cast<unsigned long long>(files.Written()));
     return 0;
 }

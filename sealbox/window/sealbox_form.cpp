@@ -6,6 +6,7 @@
 #include "end_sound_name.h"
 #include "file_search.h"
 #include "progress_bar_sink.h"
+#include "rewrite_recovery.h"
 #include "sealbox_icon.h"
 #include "twips.h"
 #include "volumes.h"
@@ -133,10 +134,19 @@ void Sealboxfrm::ConnectHandlers() {
 }
 
 void Sealboxfrm::Form_Load() {
+    PutBackInterruptedRewrites();
     ApplyColourScheme(LoadColourScheme());
     setWindowTitle(QString::fromUtf8(kCaption));
     OpenListsOnProgramFolder();
     services_.endSound.SetFileName(EndSoundPath(start_.program));
+}
+
+void Sealboxfrm::PutBackInterruptedRewrites() {
+    // A transform killed part-way through a file rewritten in place left its
+    // original aside: put it back, and say so.
+    for (const InterruptedRewrite& rewrite : RecoverInterruptedRewrites(services_.files)) {
+        services_.dialogs.Show(RecoveryMessage(rewrite));
+    }
 }
 
 ColourScheme Sealboxfrm::LoadColourScheme() {

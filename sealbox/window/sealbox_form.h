@@ -72,6 +72,7 @@ class Sealboxfrm : public QWidget {
     void CreateControls();
     void PlaceControls();
     void ConnectHandlers();
+    void PutBackInterruptedRewrites();
     ColourScheme LoadColourScheme();
     void ApplyColourScheme(const ColourScheme& scheme);
     void OpenListsOnProgramFolder();

@@ -57,6 +57,15 @@ class ChildProgram {
         posix_spawn_file_actions_destroy(&actions);
     }
 
+    // Waits until the program stops itself or ends; true when it stopped.
+    bool WaitForStop() {
+        int status = 0;
+        if (pid_ <= 0 || ::waitpid(pid_, &status, WUNTRACED) != pid_) return false;
+        if (WIFSTOPPED(status)) return true;
+        pid_ = -1;  // it ended on its own
+        return false;
+    }
+
     void Kill() {
         if (pid_ > 0) ::kill(pid_, SIGKILL);
     }

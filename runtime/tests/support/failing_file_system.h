@@ -11,15 +11,16 @@ namespace vortalis::testing {
 // stopped by no permission bit.
 class FailingFileSystem : public FileSystem {
   public:
-    enum class Operation { CreateTemporary, WriteAt, Flush, Rename };
+    enum class Operation { CreateTemporary, WriteAt, Flush, Rename, MatchOriginal };
 
     FailingFileSystem(Operation failing, std::errc error, int succeedFirst = 0)
         : failing_(failing), error_(std::make_error_code(error)), remaining_(succeedFirst) {}
 
     std::error_code CreateTemporary(const std::filesystem::path& folder, const std::string& prefix,
-                                    std::filesystem::path& path, Handle& handle) override {
+                                    TemporaryAccess access, std::filesystem::path& path,
+                                    Handle& handle) override {
         if (Fails(Operation::CreateTemporary)) return error_;
-        return FileSystem::CreateTemporary(folder, prefix, path, handle);
+        return FileSystem::CreateTemporary(folder, prefix, access, path, handle);
     }
     std::error_code WriteAt(Handle handle, std::uint64_t offset,
                             std::span<const std::uint8_t> bytes) override {
@@ -38,6 +39,14 @@ class FailingFileSystem : public FileSystem {
                            const std::filesystem::path& to) override {
         if (Fails(Operation::Rename)) return error_;
         return FileSystem::Rename(from, to);
+    }
+
+    // Failing here, an owner or attribute that cannot be copied, sends the
+    // rewrite in place, as it goes for an ordinary user.
+    std::error_code MatchOriginal(Handle handle, const std::filesystem::path& original,
+                                  const FileStatus& like) override {
+        if (Fails(Operation::MatchOriginal)) return error_;
+        return FileSystem::MatchOriginal(handle, original, like);
     }
 
     int Failures() const { return failures_; }

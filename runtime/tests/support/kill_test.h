@@ -1,60 +1,85 @@
 #pragma once
 
-// Kills a program that rewrites a file at random moments and checks that the
-// file is never left half old, half new.
+// Kills a program that rewrites a file in the middle of its writes and checks
+// that the file is never left half old, half new: after the kill it is wholly
+// what it was, or it has a record from which the next start puts it back.
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <functional>
 #include <iostream>
+#include <optional>
 #include <random>
-#include <thread>
+#include <string>
 
 #include "child_process.h"
+#include "scoped_backup_folder.h"
 #include "temporary_folder.h"
 
 namespace vortalis::testing {
 
-using ContentAfterRun = std::function<std::vector<std::uint8_t>(const std::vector<std::uint8_t>&)>;
+using Bytes = std::vector<std::uint8_t>;
+using ContentAfterRun = std::function<Bytes(const Bytes&)>;
+// The program's arguments for a run that stops itself (SIGSTOP) in the write
+// that passes `stopAfter` bytes, or that never stops.
+using ArgumentsStoppingAfter =
+    std::function<std::vector<std::string>(std::optional<std::uint64_t> stopAfter)>;
 
-// Runs `program` on `file` (alone in `folder`) 50 times, killing it at moments
-// spread over the time one whole run takes here. After each kill the file must
-// hold wholly what it held or wholly `next` of it. A last, whole run must then
-// leave nothing but the file in the folder: what killed runs left is removed.
+// What a whole run says it wrote, in all, on standard error.
+inline std::uint64_t BytesWritten(const std::string& errorOutput) {
+    const std::string mark = "bytes written: ";
+    const std::size_t at = errorOutput.find(mark);
+    return at == std::string::npos ? 0 : std::stoull(errorOutput.substr(at + mark.size()));
+}
+
+inline bool HasRecord(const ScopedBackupFolder& backups) {
+    for (const std::string& name : backups.Entries())
+        if (name.starts_with("record-")) return true;
+    return false;
+}
+
+// Runs `program` on `file` once whole, to learn how many bytes a run writes; then
+// 30 times stopped at random points of those writes and killed there. After each
+// kill the file holds what it held, or a record of it is there; the next run
+// (a restart) puts it back before its own transform. In the end nothing is left
+// beside the file's `names` or in the backup folder.
 inline void ExpectWholeFileAcrossKills(const std::string& program,
-                                       const std::vector<std::string>& arguments,
+                                       const ArgumentsStoppingAfter& arguments,
                                        const TemporaryFolder& folder,
                                        const std::filesystem::path& file,
+                                       const std::vector<std::string>& names,
+                                       const ScopedBackupFolder& backups,
                                        const ContentAfterRun& next, unsigned seed) {
     const std::string errors = folder.Path().string() + ".err";
-    std::vector<std::uint8_t> current = ReadBytes(file);
-    const auto start = std::chrono::steady_clock::now();
-    ASSERT_EQ(RunProgram(program, arguments, errors).exitStatus, 0);
-    const auto wholeRun = std::chrono::duration_cast<std::chrono::microseconds>(
-        std::chrono::steady_clock::now() - start);
+    Bytes current = ReadBytes(file);
+    const ProgramResult whole = RunProgram(program, arguments(std::nullopt), errors);
+    ASSERT_EQ(whole.exitStatus, 0) << whole.errorOutput;
+    const std::uint64_t written = BytesWritten(whole.errorOutput);
+    ASSERT_GT(written, 1u);
     current = next(current);
-    std::mt19937 random(seed);
-    std::uniform_int_distribution<long> delay(0, wholeRun.count());
+    std::mt19937_64 random(seed);
+    std::uniform_int_distribution<std::uint64_t> stopAt(1, written - 1);
 
-    int killedMidway = 0;
-    for (int run = 0; run < 50; ++run) {
-        ChildProgram child(program, arguments, errors);
-        std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
+    int putBack = 0;
+    for (int run = 0; run < 30; ++run) {
+        ChildProgram child(program, arguments(stopAt(random)), errors);
+        ASSERT_TRUE(child.WaitForStop()) << "run " << run << " ended before its stop point";
         child.Kill();
-        killedMidway += child.Wait().exitStatus != 0;
-        const std::vector<std::uint8_t> now = ReadBytes(file);
-        if (now == current) continue;
-        const std::vector<std::uint8_t> after = next(current);
-        ASSERT_EQ(now, after) << "a mix after run " << run;
-        current = after;
+        child.Wait();
+        if (ReadBytes(file) != current) {
+            ASSERT_TRUE(HasRecord(backups)) << "a changed file without its record, run " << run;
+            ++putBack;
+        }
+        const ProgramResult restart = RunProgram(program, arguments(std::nullopt), errors);
+        ASSERT_EQ(restart.exitStatus, 0) << restart.errorOutput;
+        current = next(current);
+        ASSERT_EQ(ReadBytes(file), current) << "after the restart that followed run " << run;
     }
-    const std::size_t leftBehind = folder.Entries().size() - 1;
-    ASSERT_EQ(RunProgram(program, arguments, errors).exitStatus, 0);
-    EXPECT_EQ(folder.Entries(), std::vector<std::string>{file.filename().string()})
+    std::cout << "30 runs killed mid-write (of " << written << " bytes); " << putBack
+              << " left the file half rewritten, put back by the next start\n";
+    EXPECT_EQ(folder.Entries().size(), names.size())
         << "a finished run removes what killed runs left";
-    std::cout << "killed before the end: " << killedMidway << " of 50 runs, leaving " << leftBehind
-              << " temporary file(s)\n";
+    EXPECT_TRUE(backups.Entries().empty());
 }
 
 }  // namespace vortalis::testing
