@@ -25,7 +25,7 @@ echo "Pathwell's logic, shell and dialogs compile for Windows"
 
 # The other programs' logic, free of Qt, compiled whole too.
 for source in sealbox/*.cpp memoleaf/settings/*.cpp memoleaf/window/note_layout.cpp \
-              memoleaf/window/screen_placement.cpp; do
+              memoleaf/window/screen_placement.cpp memoleaf/window/window_platform.cpp; do
   "$compiler" "${flags[@]}" -Isealbox -Imemoleaf/settings -Imemoleaf/window -c "$source" \
     -o "$out/$(basename "$source" .cpp).o"
 done

@@ -7,6 +7,9 @@ packages=(
   qt6-base-dev qt6-multimedia-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool fonts-dejavu-core dpkg-dev
+  openbox x11-utils  # a window manager that frames windows, and xprop to see it up
+  fonts-dejavu-extra  # faces with and without italics, for the font dialog's tests
+  qt6-translations-l10n  # Qt's own dialogs in French
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64
   acl  # setfacl, for the tests of files shared through access lists

@@ -4,6 +4,7 @@
 
 #include "note_layout.h"
 #include "screen_placement.h"
+#include "window_platform.h"
 
 namespace vortalis::memoleaf {
 namespace {
@@ -40,6 +41,15 @@ TEST(PlaceOnAScreen, MovesAWindowOnAScreenThatHasGoneToThePrimaryKeepingItsSize)
     EXPECT_EQ(PlaceOnAScreen(onGoneScreen, kTwoScreens, kPrimary), (DesktopRect{0, 0, 5000, 3000}));
     const DesktopRect justBeyond{-5000, 100, 5000, 3000};
     EXPECT_EQ(PlaceOnAScreen(justBeyond, kTwoScreens, kPrimary), (DesktopRect{0, 0, 5000, 3000}));
+}
+
+TEST(NeedsX11, OnlyOnAWaylandDesktopThatOffersX11AndWhereNoPlatformIsNamed) {
+    EXPECT_TRUE(NeedsX11(nullptr, "wayland-0", ":0"));
+    EXPECT_TRUE(NeedsX11("", "wayland-0", ":0"));
+    EXPECT_FALSE(NeedsX11("wayland", "wayland-0", ":0")) << "the user's choice stands";
+    EXPECT_FALSE(NeedsX11(nullptr, "wayland-0", nullptr)) << "no XWayland to go to";
+    EXPECT_FALSE(NeedsX11(nullptr, nullptr, ":0")) << "X11 already";
+    EXPECT_FALSE(NeedsX11(nullptr, "", ":0"));
 }
 
 }  // namespace

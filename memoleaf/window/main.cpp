@@ -2,14 +2,20 @@
 
 #include <QApplication>
 #include <QTranslator>
+#include <cstdlib>
 
 #include "first_paint_probe.h"
 #include "memoleaf_frm.h"
 #include "qt_french.h"
 #include "qt_note_services.h"
+#include "window_platform.h"
 
 int main(int argc, char* argv[]) {
     using namespace vortalis::memoleaf;
+    if (NeedsX11(std::getenv("QT_QPA_PLATFORM"), std::getenv("WAYLAND_DISPLAY"),
+                 std::getenv("DISPLAY"))) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
     QApplication application(argc, argv);
     // The colour and font choosers speak French like the rest of the note.
     QTranslator qtFrench;

@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QTextEdit>
 #include <QTimer>
@@ -15,6 +14,7 @@
 
 #include "ansi_text.h"
 #include "note_caption.h"
+#include "note_font.h"
 #include "note_icon.h"
 #include "note_layout.h"
 #include "rewrite_recovery.h"
@@ -49,6 +49,8 @@ Memoleaf_frm::Memoleaf_frm(ProgramLocation program, const SettingsPlaces& places
                            NoteServices services, QWidget* parent)
     : QMainWindow(parent), program_(std::move(program)), places_(places), services_(services) {
     BuildDesign();
+    frameWatch_.setInterval(50);
+    connect(&frameWatch_, &QTimer::timeout, this, &Memoleaf_frm::FitFrameToPlacedGeometry);
 }
 
 void Memoleaf_frm::BuildDesign() {
@@ -123,11 +125,7 @@ void Memoleaf_frm::PutBackInterruptedRewrites() {
 }
 
 QString Memoleaf_frm::FirstScreenFont() const {
-    // Qt names a family that several foundries offer "Family [Foundry]"; the file
-    // keeps the family alone, as Windows names its fonts.
-    QString family = QFontDatabase::families().value(0);
-    family.remove(QRegularExpression(QStringLiteral(" \\[[^\\]]*\\]$")));
-    return family;
+    return FamilyName(QFontDatabase::families().value(0));
 }
 
 std::int32_t Memoleaf_frm::TextAreaColour(QPalette::ColorRole role) const {
@@ -156,23 +154,40 @@ void Memoleaf_frm::SetOuterGeometryInTwips(const DesktopRect& twips) {
     // move() places the frame, resize() sizes what lies inside it.
     const QSize frame = frameGeometry().size() - size();
     move(TwipsToPixels(twips.left, twipsPerPixel), TwipsToPixels(twips.top, twipsPerPixel));
-    resize(std::max(1, TwipsToPixels(twips.width, twipsPerPixel) - frame.width()),
-           std::max(1, TwipsToPixels(twips.height, twipsPerPixel) - frame.height()));
+    placedClientSize_ =
+        QSize(std::max(1, TwipsToPixels(twips.width, twipsPerPixel) - frame.width()),
+              std::max(1, TwipsToPixels(twips.height, twipsPerPixel) - frame.height()));
+    resize(placedClientSize_);
 }
 
 void Memoleaf_frm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (frameChecked_) return;
-    frameChecked_ = true;
-    // The frame is known only once the window is up, with some window managers
-    // a moment later: give the stored outer size again then, so that the note
-    // does not grow by a frame at every run.
+    if (frameWatch_.isActive() || frameFitted_) return;
+    // The window manager frames the window a moment after it is shown, and Qt
+    // says so by no event of its own: look again at each move or resize that
+    // follows, and a few times besides, then give the stored outer size once
+    // more, so that the note does not grow by a frame at every run.
+    frameLooks_ = 0;
+    frameWatch_.start();
+}
+
+void Memoleaf_frm::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
     FitFrameToPlacedGeometry();
-    QTimer::singleShot(0, this, &Memoleaf_frm::FitFrameToPlacedGeometry);
 }
 
 void Memoleaf_frm::FitFrameToPlacedGeometry() {
-    if (frameGeometry().size() != size()) SetOuterGeometryInTwips(placedOuterGeometry_);
+    if (frameFitted_) return;
+    if (frameGeometry().size() == size()) {
+        // No frame yet; where no window manager draws one, there will be none.
+        if (frameWatch_.isActive() && ++frameLooks_ >= kFrameLooks) frameWatch_.stop();
+        return;
+    }
+    frameFitted_ = true;
+    frameWatch_.stop();
+    // Unless the user has already moved on to another size.
+    if (size() == placedClientSize_) SetOuterGeometryInTwips(placedOuterGeometry_);
+    ApplyLayout();
 }
 
 void Memoleaf_frm::ApplyNoteFont() {
@@ -200,6 +215,7 @@ void Memoleaf_frm::PaintTextArea(std::int32_t background, std::int32_t text) {
 void Memoleaf_frm::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     Form_Resize();
+    FitFrameToPlacedGeometry();
 }
 
 void Memoleaf_frm::Form_Resize() { ApplyLayout(); }

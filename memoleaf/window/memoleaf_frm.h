@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 #include <array>
 #include <filesystem>
 
@@ -45,6 +46,7 @@ class Memoleaf_frm : public QMainWindow {
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -73,9 +75,13 @@ class Memoleaf_frm : public QMainWindow {
     NoteSettings settings_;
     bool settingsChanged_ = false;
     // The outer size asked for at start-up, given again once the window frame
-    // is known.
+    // is known: looked for every 50 ms for two seconds at most.
+    static constexpr int kFrameLooks = 40;
     DesktopRect placedOuterGeometry_;
-    bool frameChecked_ = false;
+    QSize placedClientSize_;
+    QTimer frameWatch_;
+    int frameLooks_ = 0;
+    bool frameFitted_ = false;
 
     QTextEdit* AMSREdit1 = nullptr;
     QMenu* ord = nullptr;

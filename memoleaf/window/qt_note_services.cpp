@@ -8,6 +8,7 @@
 
 #include "error_report.h"
 #include "note_caption.h"
+#include "note_font.h"
 #include "windows_colour.h"
 
 namespace vortalis::memoleaf {
@@ -21,15 +22,14 @@ std::optional<std::int32_t> QtNoteDialogs::ChooseColour(QWidget* parent, std::in
 }
 
 std::optional<FontChoice> QtNoteDialogs::ChooseFont(QWidget* parent, const FontChoice& initial) {
-    QFont font(initial.name);
-    if (initial.size > 0) font.setPointSizeF(initial.size);
-    font.setBold(initial.bold);
-    font.setItalic(initial.italic);
-    QFontDialog dialog(font, parent);
+    // Qt's dialog always shows its effects (strike-through, underline, writing
+    // system): it offers no public way to hide them. Only name, size, bold and
+    // italic are taken.
+    const QFont offered = DialogFont(initial);
+    QFontDialog dialog(offered, parent);
     dialog.setWindowTitle(QStringLiteral("Police"));
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    const QFont chosen = dialog.selectedFont();
-    return FontChoice{chosen.family(), chosen.pointSizeF(), chosen.bold(), chosen.italic()};
+    return AcceptedFont(initial, offered, dialog.selectedFont());
 }
 
 QString QtNoteClipboard::Text() const { return QGuiApplication::clipboard()->text(); }

@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# The real Memoleaf on a real X server, with and without a window manager that
+# frames it: three start / Ctrl+Q cycles must leave the place and size in the
+# settings file as they were (the note must not grow by a frame at every run).
+#   note_geometry_on_a_desktop.sh MEMOLEAF
+# Exits 77 (skipped) when Xvfb, openbox, xdotool or xprop is missing.
+set -uo pipefail
+memoleaf=$1
+for tool in Xvfb openbox xdotool xprop; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+server=""
+manager=""
+cleanup() {
+  [ -n "$manager" ] && kill "$manager" 2>/dev/null
+  [ -n "$server" ] && kill "$server" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Within `seconds`, until `command` succeeds.
+wait_for() {
+  local seconds=$1; shift
+  for _ in $(seq $((seconds * 20))); do "$@" >/dev/null 2>&1 && return 0; sleep 0.05; done
+  return 1
+}
+
+start_server() {
+  exec 3<> <(:)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  server=$!
+  local number=""
+  read -r -t 10 number <&3 || { echo "Xvfb did not start"; exit 1; }
+  exec 3>&-
+  export DISPLAY=":$number"
+}
+
+start_window_manager() {
+  openbox >/dev/null 2>&1 &
+  manager=$!
+  wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK || { echo "openbox did not start"; exit 1; }
+}
+
+# One copy of the program, so that its settings file lies beside it.
+cp "$memoleaf" "$work/Memoleaf"
+settings="$work/Memoleaf.PRM"
+export XDG_RUNTIME_DIR="$work/runtime" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+cycles() {
+  local label=$1
+  printf '1500,3000\r\n6000, 4500 \r\nDejaVu Sans,12,0,0\r\n 8454143 , 0 \r\n' >"$settings"
+  local before
+  before=$(head -2 "$settings")
+  for cycle in 1 2 3; do
+    "$work/Memoleaf" 2>"$work/errors" &
+    local note=$!
+    local window
+    window=$(timeout 10 xdotool search --sync --name 'Pense-b' | head -1)
+    [ -n "$window" ] || { echo "$label: no note window"; cat "$work/errors"; exit 1; }
+    sleep 0.3  # the window manager frames it, the note fits itself to the frame
+    xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
+    xdotool key ctrl+q
+    timeout 10 tail --pid="$note" -f /dev/null || { echo "$label: Ctrl+Q did not end the note"; exit 1; }
+    local now
+    now=$(head -2 "$settings")
+    if [ "$now" != "$before" ]; then
+      echo "$label, cycle $cycle: place and size became $(echo "$now" | tr -d '\r' | tr '\n' '/'), were $(echo "$before" | tr -d '\r' | tr '\n' '/')"
+      exit 1
+    fi
+  done
+  echo "$label: three cycles, lines 1 and 2 unchanged: $(echo "$before" | tr -d '\r' | tr '\n' '/')"
+}
+
+start_server
+cycles "without a window manager"
+start_window_manager
+cycles "under openbox"
