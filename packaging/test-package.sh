@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a configured build folder (first argument),
 # installs it (with dpkg as root, otherwise into a scratch root), and uses it:
-# the installed Keyfold on a file, and the installed Memoleaf keeping its
-# settings in the user's configuration folder.
+# the installed Keyfold on a file, the installed Memoleaf keeping its settings
+# in the user's configuration folder, and the installed Sealbox opening on the
+# user's home.
 set -euo pipefail
 build=${1:-build/default}
 cd "$(dirname "$0")/.."
@@ -46,19 +47,25 @@ if [ "$(id -u)" -eq 0 ]; then
   chown nobody "$home"
   run_as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 fi
+# In a session: the window whose title holds NAME, of the program PID; PID is
+# ended when none comes within 30 s.
+cat >"$scratch/window-of.sh" <<'FIND'
+#!/usr/bin/env bash
+for _ in $(seq 150); do
+  window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
+  [ -n "$window" ] && { echo "$window"; exit 0; }
+  sleep 0.2
+done
+echo "no window named $1 after 30 s" >&2
+kill "$2"
+exit 1
+FIND
+chmod 755 "$scratch/window-of.sh"
+
 cat >"$scratch/memoleaf-session.sh" <<SESSION
 #!/usr/bin/env bash
 "$root/usr/bin/Memoleaf" & note=\$!
-for _ in \$(seq 150); do
-  window=\$(xdotool search --name VORTALIS 2>/dev/null | head -1)
-  [ -n "\$window" ] && break
-  sleep 0.2
-done
-if [ -z "\$window" ]; then
-  echo "no Memoleaf window after 30 s" >&2
-  kill \$note
-  exit 1
-fi
+window=\$("$scratch/window-of.sh" VORTALIS \$note) || exit 1
 xdotool windowfocus --sync "\$window" key ctrl+q
 wait \$note
 SESSION
@@ -75,3 +82,36 @@ settings="$home/.config/Memoleaf/Memoleaf.PRM"
 [ -f "$settings" ] || { echo "package: Memoleaf wrote no settings in $settings" >&2; exit 1; }
 [ ! -e "$root/usr/lib/vortalis/Memoleaf.PRM" ] || { echo "package: Memoleaf wrote beside itself" >&2; exit 1; }
 echo "package: Memoleaf kept its settings in $settings"
+
+# Sealbox from the package, as an ordinary user: it opens on the user's home,
+# whose one file is the first of its file list. Click it, type a password,
+# "Crypter": that file is enciphered.
+printf 'Bonjour\n' >"$home/lettre.txt"
+cp "$home/lettre.txt" "$scratch/lettre.original"
+[ ${#run_as_user[@]} -eq 0 ] || chown nobody "$home/lettre.txt"
+cat >"$scratch/sealbox-session.sh" <<SESSION
+#!/usr/bin/env bash
+"$root/usr/bin/Sealbox" & box=\$!
+window=\$("$scratch/window-of.sh" cryptage \$box) || exit 1
+sleep 0.5
+# At 96 dpi (15 twips a pixel): the file list's first entry, the password box,
+# then "Crypter".
+xdotool mousemove --window "\$window" 100 190 click 1
+xdotool mousemove --window "\$window" 100 30 click 1
+xdotool type --delay 20 secret
+xdotool mousemove --window "\$window" 50 98 click 1
+wait \$box
+SESSION
+chmod 755 "$scratch/sealbox-session.sh"
+if ! "${run_as_user[@]}" env HOME="$home" XDG_RUNTIME_DIR="$home/runtime" \
+    xvfb-run -a -s '-screen 0 1024x768x24' "$scratch/sealbox-session.sh" >"$scratch/sealbox.log" 2>&1; then
+  cat "$scratch/sealbox.log" >&2
+  echo "package: the installed Sealbox did not end well" >&2
+  exit 1
+fi
+if cmp -s "$home/lettre.txt" "$scratch/lettre.original"; then
+  cat "$scratch/sealbox.log" >&2
+  echo "package: Sealbox did not encipher the file in the user's home" >&2
+  exit 1
+fi
+echo "package: Sealbox opened on the user's home and enciphered its file"

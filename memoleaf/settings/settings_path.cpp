@@ -1,13 +1,6 @@
 #include "settings_path.h"
 
 #include <cctype>
-#include <cstdlib>
-
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace vortalis::memoleaf {
 namespace {
@@ -23,7 +16,7 @@ bool IsWindowsFolder(std::string_view folder) {
                                       folder.find('/') == std::string_view::npos);
 }
 
-std::optional<std::filesystem::path> UserConfigurationFolder(const SettingsPlaces& places) {
+std::optional<std::filesystem::path> UserConfigurationFolder(const UserPlaces& places) {
     // Relative values are to be ignored, as the XDG rules say.
     if (std::optional<std::string> configHome = places.Environment("XDG_CONFIG_HOME")) {
         if (std::filesystem::path(*configHome).is_absolute()) return *configHome;
@@ -45,23 +38,8 @@ std::string BuildSettingsPath(std::string_view folder, std::string_view name) {
     return path + std::string(name) + ".PRM";
 }
 
-bool SettingsPlaces::FolderWritable(const std::filesystem::path& folder) const {
-#ifdef _WIN32
-    return _waccess(folder.c_str(), 2) == 0;
-#else
-    return ::access(folder.c_str(), W_OK) == 0;
-#endif
-}
-
-std::optional<std::string> SettingsPlaces::Environment(const char* name) const {
-    const char* value = std::getenv(name);
-    if (value == nullptr || *value == '\0') return std::nullopt;
-    return std::string(value);
-}
-
-std::filesystem::path ChooseSettingsPath(const ProgramLocation& program,
-                                         const SettingsPlaces& places) {
-    if (!places.FolderWritable(program.folder)) {
+std::filesystem::path ChooseSettingsPath(const ProgramLocation& program, const UserPlaces& places) {
+    if (!IsProductFolder(program.folder, places)) {
         if (std::optional<std::filesystem::path> configuration = UserConfigurationFolder(places)) {
             return BuildSettingsPath((*configuration / program.stem).string(), program.stem);
         }

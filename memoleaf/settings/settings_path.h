@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "program_location.h"
+#include "user_places.h"
 
 namespace vortalis::memoleaf {
 
@@ -14,19 +15,10 @@ namespace vortalis::memoleaf {
 // Windows folder ("C:\Outils", "C:\") takes "\", any other the platform's "/".
 std::string BuildSettingsPath(std::string_view folder, std::string_view name);
 
-// What choosing the settings file's place asks of the system.
-class SettingsPlaces {
-  public:
-    virtual ~SettingsPlaces() = default;
-    virtual bool FolderWritable(const std::filesystem::path& folder) const;
-    virtual std::optional<std::string> Environment(const char* name) const;
-};
-
-// Beside the executable when its folder can be written; otherwise (a program
-// installed in a system folder) in the user's configuration folder,
+// Beside the executable when its folder is the product's own (IsProductFolder);
+// otherwise (an installed program) in the user's configuration folder,
 // $XDG_CONFIG_HOME or ~/.config, in a folder named after the program. The same
 // rule at every start finds the file written at the last one.
-std::filesystem::path ChooseSettingsPath(const ProgramLocation& program,
-                                         const SettingsPlaces& places);
+std::filesystem::path ChooseSettingsPath(const ProgramLocation& program, const UserPlaces& places);
 
 }  // namespace vortalis::memoleaf

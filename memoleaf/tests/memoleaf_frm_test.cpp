@@ -21,7 +21,7 @@ namespace {
 const std::string kExampleFile = "0,0\r\n4995, 4995 \r\nArial,9,0,0\r\n 8454143 , 0 \r\n";
 const QColor kPaleYellow(255, 255, 128);
 
-class WritablePlaces : public SettingsPlaces {
+class WritablePlaces : public UserPlaces {
   public:
     bool FolderWritable(const std::filesystem::path&) const override { return true; }
 };

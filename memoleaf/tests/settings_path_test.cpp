@@ -21,7 +21,7 @@ TEST(BuildSettingsPath, UsesTheSlashForThisPlatformsFolders) {
     EXPECT_EQ(BuildSettingsPath("/home/a\\b", "Memoleaf"), "/home/a\\b/Memoleaf.PRM");
 }
 
-class FakePlaces : public SettingsPlaces {
+class FakePlaces : public UserPlaces {
   public:
     bool writable = true;
     std::map<std::string, std::string> environment;
@@ -36,15 +36,15 @@ class FakePlaces : public SettingsPlaces {
 
 class ChooseSettingsPathTest : public ::testing::Test {
   protected:
-    ProgramLocation program{"/usr/bin", "Memoleaf", "Memoleaf"};
+    ProgramLocation program{"/home/lea/vortalis", "Memoleaf", "Memoleaf"};
     FakePlaces places;
 
     std::string Chosen() const { return ChooseSettingsPath(program, places).string(); }
 };
 
-TEST_F(ChooseSettingsPathTest, KeepsTheFileBesideTheProgramWhenThatFolderCanBeWritten) {
+TEST_F(ChooseSettingsPathTest, KeepsTheFileBesideTheProgramInTheProductsOwnFolder) {
     places.environment["XDG_CONFIG_HOME"] = "/home/lea/.cfg";
-    EXPECT_EQ(Chosen(), "/usr/bin/Memoleaf.PRM");
+    EXPECT_EQ(Chosen(), "/home/lea/vortalis/Memoleaf.PRM");
 }
 
 TEST_F(ChooseSettingsPathTest, OtherwiseUsesTheUsersConfigurationFolder) {
@@ -55,13 +55,19 @@ TEST_F(ChooseSettingsPathTest, OtherwiseUsesTheUsersConfigurationFolder) {
     EXPECT_EQ(Chosen(), "/home/lea/.cfg/Memoleaf/Memoleaf.PRM");
 }
 
+TEST_F(ChooseSettingsPathTest, AnInstalledProgramUsesItEvenWhereItMayWriteBesideItself) {
+    program.folder = "/usr/libexec/vortalis";  // root may write there
+    places.environment["HOME"] = "/root";
+    EXPECT_EQ(Chosen(), "/root/.config/Memoleaf/Memoleaf.PRM");
+}
+
 TEST_F(ChooseSettingsPathTest, IgnoresRelativeConfigurationFolders) {
     places.writable = false;
     places.environment["XDG_CONFIG_HOME"] = "cfg";
     places.environment["HOME"] = "/home/lea";
     EXPECT_EQ(Chosen(), "/home/lea/.config/Memoleaf/Memoleaf.PRM");
     places.environment["HOME"] = "lea";
-    EXPECT_EQ(Chosen(), "/usr/bin/Memoleaf.PRM");
+    EXPECT_EQ(Chosen(), "/home/lea/vortalis/Memoleaf.PRM");
 }
 
 }  // namespace

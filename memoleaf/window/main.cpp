@@ -24,7 +24,7 @@ int main(int argc, char* argv[]) {
     QtNoteDialogs dialogs;
     QtNoteClipboard clipboard;
     QtNoteSession session;
-    const vortalis::memoleaf::SettingsPlaces places;
+    const vortalis::UserPlaces places;
     Memoleaf_frm note(vortalis::CurrentProgram(), places, {dialogs, clipboard, session});
     note.Form_Load();
     note.show();

@@ -45,8 +45,8 @@ std::vector<DesktopRect> AvailableScreenAreas(double twipsPerPixel) {
 
 }  // namespace
 
-Memoleaf_frm::Memoleaf_frm(ProgramLocation program, const SettingsPlaces& places,
-                           NoteServices services, QWidget* parent)
+Memoleaf_frm::Memoleaf_frm(ProgramLocation program, const UserPlaces& places, NoteServices services,
+                           QWidget* parent)
     : QMainWindow(parent), program_(std::move(program)), places_(places), services_(services) {
     BuildDesign();
     frameWatch_.setInterval(50);

@@ -23,7 +23,7 @@ class Memoleaf_frm : public QMainWindow {
     Q_OBJECT
 
   public:
-    Memoleaf_frm(ProgramLocation program, const SettingsPlaces& places, NoteServices services,
+    Memoleaf_frm(ProgramLocation program, const UserPlaces& places, NoteServices services,
                  QWidget* parent = nullptr);
 
     // Start-up, run once before the window is first shown.
@@ -68,7 +68,7 @@ class Memoleaf_frm : public QMainWindow {
     bool IsMenuShortcut(const QKeySequence& keys) const;
 
     ProgramLocation program_;
-    const SettingsPlaces& places_;
+    const UserPlaces& places_;
     NoteServices services_;
 
     std::filesystem::path settingsPath_;

@@ -82,6 +82,7 @@ class Window {
     RecordedEnd end;
     FixedVolumes volumes;
     FoldersWithARoot folders;
+    std::unique_ptr<UserPlaces> places = std::make_unique<UserPlaces>();
     std::unique_ptr<Sealboxfrm> form;
 
     Window() {
@@ -91,7 +92,7 @@ class Window {
 
     Sealboxfrm& Open(const std::string& commandLine = "", FileSystem& files = SystemFiles()) {
         form = std::make_unique<Sealboxfrm>(
-            SealboxServices{dialogs, sound, end, volumes, folders, files},
+            SealboxServices{dialogs, sound, end, volumes, folders, files, *places},
             SealboxStart{commandLine, {program, "Sealbox", "Sealbox"}});
         form->Form_Load();
         return *form;
@@ -176,6 +177,32 @@ class SealboxFormTest : public QObject {
         QCOMPARE(c.Text1->text(), Q(window.program));
         QCOMPARE(window.sound.file, window.program / "Sealfin.WAV");
         QVERIFY(window.dialogs.seen.empty());
+    }
+
+    void anInstalledSealboxOpensOnTheUsersHomeAndStillFindsItsEndSound() {
+        // Installed: a program folder the user may not write.
+        struct Installed : UserPlaces {
+            std::filesystem::path home;
+            bool FolderWritable(const std::filesystem::path&) const override { return false; }
+            std::optional<std::string> Environment(const char* name) const override {
+                if (std::string_view(name) == "HOME") return home.string();
+                return std::nullopt;
+            }
+        };
+        Window window;
+        auto installed = std::make_unique<Installed>();
+        installed->home = window.folder / "maison";
+        std::filesystem::create_directory(installed->home);
+        WriteBytes(installed->home / "lettre.txt", {1});
+        WriteBytes(window.program / "Sealbox", {1});
+        window.places = std::move(installed);
+        window.Open();
+        const SealboxControls& c = window.C();
+        QCOMPARE(c.Dir1->Path(), (window.folder / "maison").string());
+        QCOMPARE(c.File1->count(), 1);
+        QCOMPARE(c.File1->item(0)->text(), QStringLiteral("lettre.txt"));
+        QCOMPARE(c.Text1->text(), Q(window.folder / "maison"));
+        QCOMPARE(window.sound.file, window.program / "Sealfin.WAV");
     }
 
     void clickingAFileNamesItWithOneSeparatorEvenInARootFolder() {

@@ -28,8 +28,9 @@ int main(int argc, char** argv) {
     ApplicationEnd programEnd;
     vortalis::MountedVolumes volumes;
     vortalis::SystemFolderReader folders;
+    const vortalis::UserPlaces places;
     vortalis::Sealboxfrm form(
-        {dialogs, endSound, programEnd, volumes, folders, vortalis::SystemFiles()},
+        {dialogs, endSound, programEnd, volumes, folders, vortalis::SystemFiles(), places},
         {vortalis::JoinArguments(argc, argv), vortalis::CurrentProgram()});
     form.Load();
     if (form.Ended()) return 1;

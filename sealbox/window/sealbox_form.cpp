@@ -137,7 +137,7 @@ void Sealboxfrm::Form_Load() {
     PutBackInterruptedRewrites();
     ApplyColourScheme(LoadColourScheme());
     setWindowTitle(QString::fromUtf8(kCaption));
-    OpenListsOnProgramFolder();
+    OpenListsOnStartFolder();
     services_.endSound.SetFileName(EndSoundPath(start_.program));
 }
 
@@ -176,8 +176,13 @@ void Sealboxfrm::ApplyColourScheme(const ColourScheme& scheme) {
                scheme[ColourScheme::kWindowText]);
 }
 
-void Sealboxfrm::OpenListsOnProgramFolder() {
-    const std::string folder = start_.program.folder.string();
+void Sealboxfrm::OpenListsOnStartFolder() {
+    // The program's folder where the product keeps its files; an installed
+    // program's holds nothing of the user's.
+    const std::filesystem::path& program = start_.program.folder;
+    const std::string folder =
+        (IsProductFolder(program, services_.places) ? program : UserStartFolder(services_.places))
+            .string();
     controls_.Drive1->SetDrive(VolumeHolding(folder, controls_.Drive1->Drives()));
     if (ended_) return;
     controls_.Dir1->SetPath(folder);

@@ -75,7 +75,7 @@ class Sealboxfrm : public QWidget {
     void PutBackInterruptedRewrites();
     ColourScheme LoadColourScheme();
     void ApplyColourScheme(const ColourScheme& scheme);
-    void OpenListsOnProgramFolder();
+    void OpenListsOnStartFolder();
     void OpenFolder(const QString& folder);
     TransformResult RunTransform(const std::string& file, const std::string& password,
                                  CipherMode mode);

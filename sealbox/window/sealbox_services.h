@@ -8,6 +8,7 @@
 #include "file_system.h"
 #include "folder_reader.h"
 #include "run_error.h"
+#include "user_places.h"
 
 namespace vortalis {
 
@@ -52,6 +53,7 @@ struct SealboxServices {
     VolumeList& volumes;
     FolderReader& folders;
     FileSystem& files;
+    const UserPlaces& places;
 };
 
 }  // namespace vortalis

@@ -1,0 +1,73 @@
+#include "user_places.h"
+
+#include <array>
+#include <cstdlib>
+#include <string_view>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace vortalis {
+namespace {
+
+bool InSystemFolder(const std::filesystem::path& folder) {
+#ifdef _WIN32
+    (void)folder;
+    return false;  // a Windows installation keeps the product's files beside it
+#else
+    constexpr std::array<std::string_view, 5> kSystemFolders = {"usr", "opt", "lib", "bin", "sbin"};
+    const std::filesystem::path normal = folder.lexically_normal();
+    auto part = normal.begin();
+    if (part == normal.end() || *part != "/" || ++part == normal.end()) return false;
+    for (const std::string_view system : kSystemFolders) {
+        if (part->string() == system) return true;
+    }
+    return false;
+#endif
+}
+
+}  // namespace
+
+bool UserPlaces::FolderWritable(const std::filesystem::path& folder) const {
+#ifdef _WIN32
+    return _waccess(folder.c_str(), 2) == 0;
+#else
+    return ::access(folder.c_str(), W_OK) == 0;
+#endif
+}
+
+bool UserPlaces::FolderReadable(const std::filesystem::path& folder) const {
+    std::error_code error;
+    std::filesystem::directory_iterator listing(folder, error);
+    return !error;
+}
+
+std::optional<std::string> UserPlaces::Environment(const char* name) const {
+    const char* value = std::getenv(name);
+    if (value == nullptr || *value == '\0') return std::nullopt;
+    return std::string(value);
+}
+
+std::filesystem::path UserPlaces::CurrentFolder() const {
+    std::error_code error;
+    return std::filesystem::current_path(error);
+}
+
+bool IsProductFolder(const std::filesystem::path& programFolder, const UserPlaces& places) {
+    return !InSystemFolder(programFolder) && places.FolderWritable(programFolder);
+}
+
+std::filesystem::path UserStartFolder(const UserPlaces& places) {
+    for (const char* variable : {"HOME", "USERPROFILE"}) {
+        const std::optional<std::string> home = places.Environment(variable);
+        if (home && places.FolderReadable(*home)) return *home;
+    }
+    const std::filesystem::path current = places.CurrentFolder();
+    if (!current.empty() && places.FolderReadable(current)) return current;
+    return std::filesystem::path(current.empty() ? "/" : current.root_path());
+}
+
+}  // namespace vortalis

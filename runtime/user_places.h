@@ -1,0 +1,31 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace vortalis {
+
+// What deciding where a user's files are asks of the system; tests answer it.
+class UserPlaces {
+  public:
+    virtual ~UserPlaces() = default;
+    virtual bool FolderWritable(const std::filesystem::path& folder) const;
+    // A folder whose entries can be listed.
+    virtual bool FolderReadable(const std::filesystem::path& folder) const;
+    // Nothing for a variable unset or empty.
+    virtual std::optional<std::string> Environment(const char* name) const;
+    virtual std::filesystem::path CurrentFolder() const;
+};
+
+// Whether the program's folder is the product's own folder, where the product's
+// files are (a Windows installation, a build folder, an unpacked copy): a folder
+// outside the system's own (/usr, /opt, /lib, /bin, /sbin) that the user may
+// write. Otherwise the program is installed, and the user's files lie elsewhere.
+bool IsProductFolder(const std::filesystem::path& programFolder, const UserPlaces& places);
+
+// Where an installed program looks for the user's files: the home folder; without
+// a readable one, the current folder; that too unreadable, the root folder.
+std::filesystem::path UserStartFolder(const UserPlaces& places);
+
+}  // namespace vortalis
