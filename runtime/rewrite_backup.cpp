@@ -39,7 +39,9 @@ std::optional<std::filesystem::path> FolderFromVariable(const char* name, const 
 std::string FormatRewriteRecord(const RewriteRecord& record) {
     const std::string file = record.file.string();
     return std::string(kRecordHeader) + std::to_string(record.device) + " " +
-           std::to_string(record.inode) + " " + std::to_string(record.created) + " " +
+           std::to_string(record.inode) + " " +
+           // As its 64 bits, unsigned: a time before 1970 reads back too.
+           std::to_string(static_cast<std::uint64_t>(record.created)) + " " +
            std::to_string(record.size) + " " + std::to_string(file.size()) + "\n" + file;
 }
 

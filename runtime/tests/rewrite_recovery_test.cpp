@@ -18,6 +18,9 @@ TEST(RewriteRecord, ReadsBackWhatItWritesAndNothingElse) {
     const RewriteRecord record{"/home/léa/mots de passe.txt", 2049, 1234567890123, 32767,
                                1765190000123456789};
     EXPECT_EQ(ParseRewriteRecord(FormatRewriteRecord(record)), record);
+    RewriteRecord before1970 = record;
+    before1970.created = -86'400'000'000'000;
+    EXPECT_EQ(ParseRewriteRecord(FormatRewriteRecord(before1970)), before1970);
     const std::string whole = FormatRewriteRecord(record);
     // A record is whole or it is not one: any cut of it is refused.
     for (std::size_t length = 0; length < whole.size(); ++length)
