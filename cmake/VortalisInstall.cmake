@@ -7,7 +7,7 @@ include(GNUInstallDirs)
 if(WIN32)
   set(VORTALIS_PROGRAM_DIR ${CMAKE_INSTALL_BINDIR})
 else()
-  set(VORTALIS_PROGRAM_DIR lib/vortalis)
+  set(VORTALIS_PROGRAM_DIR ${CMAKE_INSTALL_LIBEXECDIR}/vortalis)
 endif()
 
 function(vortalis_install_program target)

@@ -9,6 +9,17 @@ build=${1:-build/default}
 cd "$(dirname "$0")/.."
 (cd "$build" && cpack >/dev/null)
 package=$(ls -t "$build"/vortalis-utilitaires_*.deb | head -1)
+
+# As Debian's own checks see it: no error, no warning.
+if ! lintian --fail-on error,warning "$package" >"$build/lintian.log" 2>&1; then
+  grep -v "root privileges" "$build/lintian.log" >&2
+  echo "package: lintian found faults" >&2
+  exit 1
+fi
+# The programs' metadata, as software centres read it.
+appstreamcli validate --no-net packaging/*.metainfo.xml >/dev/null ||
+  { appstreamcli validate --no-net packaging/*.metainfo.xml; exit 1; }
+echo "package: lintian and appstreamcli find nothing to say"
 scratch=$(mktemp -d)
 chmod 755 "$scratch"
 installed_here=""
@@ -25,7 +36,7 @@ if [ "$(id -u)" -eq 0 ]; then
 else
   dpkg -x "$package" "$scratch/root"
   root="$scratch/root"
-  chmod a-w "$root/usr/lib/vortalis"  # a system folder, as installed
+  chmod a-w "$root/usr/libexec/vortalis"  # a system folder, as installed
 fi
 echo "package: $(basename "$package") installed${root:+ in $root}"
 
@@ -80,7 +91,7 @@ if ! "${run_as_user[@]}" env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RU
 fi
 settings="$home/.config/Memoleaf/Memoleaf.PRM"
 [ -f "$settings" ] || { echo "package: Memoleaf wrote no settings in $settings" >&2; exit 1; }
-[ ! -e "$root/usr/lib/vortalis/Memoleaf.PRM" ] || { echo "package: Memoleaf wrote beside itself" >&2; exit 1; }
+[ ! -e "$root/usr/libexec/vortalis/Memoleaf.PRM" ] || { echo "package: Memoleaf wrote beside itself" >&2; exit 1; }
 echo "package: Memoleaf kept its settings in $settings"
 
 # Sealbox from the package, as an ordinary user: it opens on the user's home,

@@ -102,18 +102,13 @@ RunError::RunError(int number) : RunError(number, std::string(ClassicDescription
 RunError::RunError(int number, const std::string& description)
     : std::runtime_error(description), number_(number) {}
 
-RunError FileError(std::error_code error, const std::filesystem::path& path) {
+RunError FileError(std::error_code error, const std::filesystem::path& /*path*/) {
     if (error == NoBackupFolderError()) {
         return RunError(run_error::kPathNotFound,
                         "Aucun dossier où garder une copie de sauvegarde du fichier pendant sa "
                         "réécriture (XDG_STATE_HOME ou HOME). Il n'a pas été modifié.");
     }
-    if (error == std::errc::no_such_file_or_directory) {
-        std::error_code ignored;
-        const std::filesystem::path folder = std::filesystem::absolute(path, ignored).parent_path();
-        if (!std::filesystem::is_directory(folder, ignored))
-            return RunError(run_error::kPathNotFound);
-    }
+    // A missing file is "file not found" whether or not its folder is there.
     return RunError(RunErrorNumber(error));
 }
 

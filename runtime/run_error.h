@@ -49,8 +49,7 @@ class RunError : public std::runtime_error {
 // backup in.
 std::error_code NoBackupFolderError();
 
-// The error for a failed operation on `path`: a missing file whose folder is
-// missing too is "path not found" rather than "file not found".
+// The error for a failed operation on `path`.
 RunError FileError(std::error_code error, const std::filesystem::path& path);
 
 }  // namespace vortalis

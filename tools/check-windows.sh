@@ -13,7 +13,11 @@ flags=(-std=c++20 -O2 -Wall -Wextra -Wpedantic -Werror -DUNICODE -D_UNICODE -Iru
 
 # The runtime as Windows builds it: its POSIX files and the Qt module left out.
 runtime=$(ls runtime/*.cpp | grep -v -e '_posix\.cpp$' -e '/message_box_module\.cpp$')
-"$compiler" "${flags[@]}" $runtime cipher/*.cpp keyfold/*.cpp -static -mwindows -luser32 -o "$out/Keyfold.exe"
+# Its version information, as a file's properties show it.
+windres=x86_64-w64-mingw32-windres
+"$windres" keyfold/keyfold.rc -O coff -o "$out/keyfold_rc.o"
+"$compiler" "${flags[@]}" $runtime cipher/*.cpp keyfold/*.cpp "$out/keyfold_rc.o" -static -mwindows -luser32 \
+  -o "$out/Keyfold.exe"
 echo "Keyfold.exe built for Windows: $out/Keyfold.exe"
 
 # Pathwell's logic and its Windows shell and dialogs need no Qt: compiled whole.

@@ -10,6 +10,7 @@ packages=(
   openbox x11-utils  # a window manager that frames windows, and xprop to see it up
   fonts-dejavu-extra  # faces with and without italics, for the font dialog's tests
   qt6-translations-l10n  # Qt's own dialogs in French
+  lintian appstream  # the package and its metadata checked as Debian and software centres do
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64
   acl  # setfacl, for the tests of files shared through access lists

@@ -69,10 +69,10 @@ TEST_F(KeyfoldRunTest, AnEmptyFileStaysEmpty) {
     ExpectOnlyTheFileHolding({});
 }
 
-TEST_F(KeyfoldRunTest, ReportsMissingFilesAndFoldersAndNamesThatAreNoFile) {
+TEST_F(KeyfoldRunTest, ReportsMissingFilesWhateverTheirFolderAndNamesThatAreNoFile) {
     EXPECT_EQ(KeyfoldErrorNumber(Line("secret", "C")), run_error::kFileNotFound);
     EXPECT_EQ(KeyfoldErrorNumber((folder.Path() / "absent" / "f.txt").string() + ",secret,C"),
-              run_error::kPathNotFound);
+              run_error::kFileNotFound);
     EXPECT_EQ(KeyfoldErrorNumber(folder.Path().string() + ",secret,C"), run_error::kPathFileAccess);
     EXPECT_EQ(KeyfoldErrorNumber(",secret,C"), run_error::kBadFileName);
     EXPECT_TRUE(folder.Entries().empty());

@@ -143,14 +143,24 @@ class SealboxFormTest : public QObject {
                  QStringLiteral(" [Dé]cryptage VORTALIS janvier 2003 sealbox@vortalis.example"));
         QVERIFY(c.Text2->text().isEmpty());
 
-        QWidget* expected[] = {c.Drive1, c.Dir1,        c.File1,       c.Text1,
-                               c.Text2,  c.Command1[0], c.Command1[1], c.Command1[2]};
+        QWidget* expected[] = {c.Picture1, c.Drive1,      c.Dir1,        c.File1,      c.Text1,
+                               c.Text2,    c.Command1[0], c.Command1[1], c.Command1[2]};
         for (std::size_t i = 0; i + 1 < std::size(expected); ++i) {
             QWidget* next = expected[i]->nextInFocusChain();
             while (next->focusPolicy() == Qt::NoFocus || next->focusProxy() != nullptr)
                 next = next->nextInFocusChain();
             QCOMPARE(next, expected[i + 1]);
         }
+    }
+
+    void theFocusStartsOnTheEmptyBoxAndTheFirstTabGoesToTheDrives() {
+        Window window;
+        Sealboxfrm& form = window.Open();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QCOMPARE(QApplication::focusWidget(), window.C().Picture1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), window.C().Drive1);
     }
 
     void thePasswordShowsAHashForEachCharacter() {

@@ -80,13 +80,16 @@ void Sealboxfrm::CreateControls() {
     c.Label1 = new QLabel(QStringLiteral("Nom du fichier"), this);
     c.Label2 = new QLabel(QStringLiteral("Mot de Passe"), this);
 
-    QWidget* previous = c.Drive1;
-    for (QWidget* next : std::initializer_list<QWidget*>{
-             c.Dir1, c.File1, c.Text1, c.Text2, c.Command1[0], c.Command1[1], c.Command1[2]}) {
+    // The empty box of no size is first: it holds the focus at start, so that the
+    // first key press does nothing and the first Tab goes to the drives.
+    c.Picture1->setFocusPolicy(Qt::TabFocus);
+    QWidget* previous = c.Picture1;
+    for (QWidget* next :
+         std::initializer_list<QWidget*>{c.Drive1, c.Dir1, c.File1, c.Text1, c.Text2, c.Command1[0],
+                                         c.Command1[1], c.Command1[2]}) {
         setTabOrder(previous, next);
         previous = next;
     }
-    c.Picture1->setFocusPolicy(Qt::NoFocus);  // an empty box of no size
     c.ProgressBar1->setTextVisible(false);
     c.ProgressBar1->setFocusPolicy(Qt::NoFocus);
     for (QLabel* label : {c.Label1, c.Label2}) label->setAutoFillBackground(true);
@@ -94,7 +97,7 @@ void Sealboxfrm::CreateControls() {
     const ColourScheme design = DesignColours();
     SetColours(c.Label1, design[ColourScheme::kWindowBackground],
                design[ColourScheme::kWindowText]);
-    c.Drive1->setFocus();
+    c.Picture1->setFocus();
 }
 
 void Sealboxfrm::PlaceControls() {
