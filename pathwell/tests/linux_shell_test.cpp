@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
@@ -30,14 +31,36 @@ void WriteProgram(const fs::path& path, const std::string& text) {
     fs::permissions(path, fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read);
 }
 
-// A harmless program: writes its first argument to `marker` (through a
-// rename, so the marker appears whole) and ends.
-fs::path WriteMarkerProgram(const TemporaryFolder& folder, const fs::path& marker) {
+// A harmless program: writes `mark` (by default its first argument) to
+// `marker` (through a rename, so the marker appears whole) and ends.
+fs::path WriteMarkerProgram(const TemporaryFolder& folder, const fs::path& marker,
+                            const std::string& mark = "\"$1\"") {
     const fs::path program = folder / "marque";
-    WriteProgram(program, "#!/bin/sh\nprintf '%s' \"$1\" > '" + marker.string() + ".part' && mv '" +
-                              marker.string() + ".part' '" + marker.string() + "'\n");
+    WriteProgram(program, "#!/bin/sh\nprintf '%s' " + mark + " > '" + marker.string() +
+                              ".part' && mv '" + marker.string() + ".part' '" + marker.string() +
+                              "'\n");
     return program;
 }
+
+// A pipe as this process's standard input for a while, so that a program
+// that inherited it would show it.
+class PipedInput {
+  public:
+    PipedInput() {
+        if (pipe(ends_) != 0) ends_[0] = ends_[1] = -1;
+        dup2(ends_[0], STDIN_FILENO);
+    }
+    ~PipedInput() {
+        dup2(saved_, STDIN_FILENO);
+        for (int fd : {saved_, ends_[0], ends_[1]}) close(fd);
+    }
+    PipedInput(const PipedInput&) = delete;
+    PipedInput& operator=(const PipedInput&) = delete;
+
+  private:
+    int saved_ = dup(STDIN_FILENO);
+    int ends_[2];
+};
 
 // The started program runs on its own: wait for its mark, not for it.
 std::string AwaitMarker(const fs::path& marker) {
@@ -164,6 +187,16 @@ TEST_F(StartingAProgram, RunsItDetachedWithTheWholeArgumentAndLeavesNoChildToRea
     errno = 0;
     EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
     EXPECT_EQ(errno, ECHILD);
+}
+
+TEST_F(StartingAProgram, GivesItNothingToReadAsItsInput) {
+    const fs::path marker = folder / "marque.txt";
+    const fs::path program = WriteMarkerProgram(folder, marker, "\"$(readlink /proc/$$/fd/0)\"");
+    const PipedInput input;
+
+    shell.Start({program.string(), std::nullopt}, WindowStyle::kNormalWithFocus);
+
+    EXPECT_EQ(AwaitMarker(marker), "/dev/null");
 }
 
 TEST_F(StartingAProgram, RaisesTheRunErrorWhenThePathCannotStart) {
