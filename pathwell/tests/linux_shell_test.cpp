@@ -6,10 +6,12 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <thread>
 
-#include "default_application.h"
+#include "desktop_application.h"
 #include "detached_start.h"
 #include "open_path.h"
 #include "run_error.h"
@@ -71,23 +73,89 @@ std::string AwaitMarker(const fs::path& marker) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// A desktop whose only settings and applications are the test's own.
+// One desktop for the whole run, the test's own: GIO reads where the
+// desktop lives once per process. Its one application opens plain text and
+// records how it was run; a spy stands in for the generic opener, which
+// must never be called.
+class TestDesktop : public ::testing::Environment {
+  public:
+    static fs::path Records() { return Folder() / "records"; }
+    static fs::path Handler() { return Folder() / "bin" / "handler.sh"; }
+    static fs::path OpenerSpyMark() { return Folder() / "xdg-open-ran"; }
+
+    void SetUp() override {
+        const fs::path root = Folder();
+        fs::create_directories(Records());
+        // Each run records its argument, its process group and session, its
+        // process, and what its standard input is.
+        WriteProgram(Handler(), "#!/bin/sh\nr='" + Records().string() + R"('/$$
+printf '%s\n' "$1" > "$r.part"
+cut -d' ' -f5-6 /proc/$$/stat >> "$r.part"
+echo $$ >> "$r.part"
+readlink /proc/$$/fd/0 >> "$r.part"
+mv "$r.part" "$r"
+)");
+        WriteProgram(root / "bin" / "xdg-open",
+                     "#!/bin/sh\ntouch '" + OpenerSpyMark().string() + "'\n");
+        WriteText(root / "data" / "applications" / "testhandler.desktop",
+                  "[Desktop Entry]\nType=Application\nName=Test\nExec=" + Handler().string() +
+                      " %f\nMimeType=text/plain;\n");
+        WriteText(root / "config" / "mimeapps.list",
+                  "[Default Applications]\ntext/plain=testhandler.desktop\n");
+        // The shared MIME database, without the applications installed here.
+        fs::create_directories(root / "system");
+        if (fs::exists("/usr/share/mime")) {
+            fs::create_directory_symlink("/usr/share/mime", root / "system" / "mime");
+        }
+        setenv("XDG_DATA_HOME", (root / "data").c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
+        setenv("XDG_DATA_DIRS", (root / "system").c_str(), 1);
+        setenv("XDG_CONFIG_DIRS", (root / "system").c_str(), 1);
+        const char* path = std::getenv("PATH");
+        setenv("PATH", ((root / "bin").string() + ":" + (path ? path : "/usr/bin:/bin")).c_str(),
+               1);
+    }
+    void TearDown() override { fs::remove_all(Folder()); }
+
+  private:
+    static fs::path Folder() {
+        static const fs::path folder =
+            fs::temp_directory_path() / ("vortalis-desktop-" + std::to_string(getpid()));
+        return folder;
+    }
+};
+const auto* const kTestDesktop = ::testing::AddGlobalTestEnvironment(new TestDesktop);
+
+// One run of the test desktop's application, as it recorded itself.
+struct HandlerRun {
+    std::string argument;
+    bool ownSessionAndGroup = false;
+    std::string input;
+};
+
+// The application runs on its own: wait for its record, not for it.
+std::optional<HandlerRun> AwaitHandlerRun() {
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        for (const auto& entry : fs::directory_iterator(TestDesktop::Records())) {
+            if (entry.path().extension() == ".part") continue;
+            std::ifstream in(entry.path());
+            HandlerRun run;
+            std::string group, session, pid;
+            std::getline(in, run.argument);
+            in >> group >> session >> pid >> run.input;
+            run.ownSessionAndGroup = group == pid && session == pid;
+            fs::remove(entry.path());
+            return run;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return std::nullopt;
+}
+
 class DesktopFixture : public ::testing::Test {
   protected:
-    DesktopDirectories Directories() const {
-        return {{folder / "config"}, {folder / "data-home", folder / "data"}, ""};
-    }
-    // An installed application whose program is a real executable file.
-    void InstallApplication(const fs::path& dataFolder, const std::string& file,
-                            const fs::path& program) {
-        WriteProgram(program, "#!/bin/sh\n");
-        WriteText(
-            dataFolder / "applications" / file,
-            "[Desktop Entry]\nType=Application\nName=App\nExec=\"" + program.string() + "\" %F\n");
-    }
-
     TemporaryFolder folder;
-    LinuxShell shell{Directories()};
+    LinuxShell shell;
 };
 
 using AssociationQuery = DesktopFixture;
@@ -114,64 +182,42 @@ TEST_F(AssociationQuery, ReportsNothingForAMissingPath) {
     EXPECT_EQ(shell.FindAssociatedProgram(""), "");
 }
 
-TEST_F(AssociationQuery, ReportsNothingForATextFileWithNoDefaultApplication) {
+TEST_F(AssociationQuery, ReportsTheDefaultApplicationsProgramForADocument) {
     WriteText(folder / "lettre.txt", "Bonjour\n");
 
-    EXPECT_EQ(shell.FindAssociatedProgram((folder / "lettre.txt").string()), "");
+    EXPECT_EQ(shell.FindAssociatedProgram((folder / "lettre.txt").string()),
+              TestDesktop::Handler().string());
 }
 
-TEST_F(AssociationQuery, ReportsTheDefaultApplicationsProgramForATextFile) {
-    const fs::path editor = folder / "bin" / "editeur";
-    InstallApplication(folder / "data", "editeur.desktop", editor);
-    WriteText(folder / "config" / "mimeapps.list",
-              "[Added Associations]\ntext/plain=autre.desktop;\n"
-              "[Default Applications]\ntext/plain=absent.desktop;editeur.desktop;\n");
-    WriteText(folder / "lettre.txt", "Bonjour\n");
+TEST_F(AssociationQuery, ReportsNothingForADocumentWhoseTypeHasNoApplication) {
+    WriteText(folder / "donnees.bin", std::string("\0\1\2\xff\xfe", 5));
 
-    EXPECT_EQ(shell.FindAssociatedProgram((folder / "lettre.txt").string()), editor.string());
+    EXPECT_EQ(shell.FindAssociatedProgram((folder / "donnees.bin").string()), "");
 }
 
-TEST(DefaultApplication, PrefersTheUserSettingsToTheSystemOnes) {
-    TemporaryFolder folder;
-    const DesktopDirectories directories{{folder / "config"}, {folder / "data"}, ""};
-    WriteProgram(folder / "bin" / "mien", "#!/bin/sh\n");
-    WriteProgram(folder / "bin" / "systeme", "#!/bin/sh\n");
-    WriteText(folder / "data" / "applications" / "mien.desktop",
-              "[Desktop Entry]\nExec=" + (folder / "bin" / "mien").string() + " %f\n");
-    WriteText(folder / "data" / "applications" / "systeme.desktop",
-              "[Desktop Entry]\nExec=" + (folder / "bin" / "systeme").string() + "\n");
-    WriteText(folder / "data" / "applications" / "mimeapps.list",
-              "[Default Applications]\nimage/png=systeme.desktop\n");
-    WriteText(folder / "config" / "mimeapps.list",
-              "[Default Applications]\nimage/png=mien.desktop\n");
+using ShellOpen = DesktopFixture;
 
-    EXPECT_EQ(DefaultProgramFor({"image/png"}, directories), (folder / "bin" / "mien").string());
+TEST_F(ShellOpen, RunsTheDefaultApplicationOnTheFileInASessionOfItsOwn) {
+    const fs::path document = folder / "Mes documents à lire #2" / "note été #1.txt";
+    WriteText(document, "Bonjour\n");
+    const PipedInput input;
+
+    shell.ShellOpen(document.string());
+
+    const std::optional<HandlerRun> run = AwaitHandlerRun();
+    ASSERT_TRUE(run);
+    EXPECT_EQ(run->argument, document.string());
+    EXPECT_TRUE(run->ownSessionAndGroup);
+    EXPECT_EQ(run->input, "/dev/null");
 }
 
-TEST(DefaultApplication, FallsBackToTheCacheAndToTheMoreGeneralType) {
-    TemporaryFolder folder;
-    const DesktopDirectories directories{{}, {folder / "data"}, (folder / "bin").string()};
-    WriteProgram(folder / "bin" / "lecteur", "#!/bin/sh\n");
-    WriteText(folder / "data" / "applications" / "kde" / "lecteur.desktop",
-              "[Desktop Entry]\nExec=lecteur --ouvrir %U\n");
-    WriteText(folder / "data" / "applications" / "mimeinfo.cache",
-              "[MIME Cache]\ntext/plain=kde-lecteur.desktop;\n");
+TEST_F(ShellOpen, StartsNothingForATypeWithNoApplicationNorAMissingFile) {
+    WriteText(folder / "donnees.bin", std::string("\0\1\2\xff\xfe", 5));
 
-    EXPECT_EQ(DefaultProgramFor({"text/x-csrc", "text/plain"}, directories),
-              (folder / "bin" / "lecteur").string());
-}
-
-TEST(DefaultApplication, PassesOverHiddenApplicationsAndMissingPrograms) {
-    TemporaryFolder folder;
-    const DesktopDirectories directories{{folder / "config"}, {folder / "data"}, ""};
-    WriteText(folder / "data" / "applications" / "cache.desktop",
-              "[Desktop Entry]\nHidden=true\nExec=/bin/sh\n");
-    WriteText(folder / "data" / "applications" / "perdu.desktop",
-              "[Desktop Entry]\nExec=/nulle/part/programme\n");
-    WriteText(folder / "config" / "mimeapps.list",
-              "[Default Applications]\ntext/plain=cache.desktop;perdu.desktop\n");
-
-    EXPECT_EQ(DefaultProgramFor({"text/plain"}, directories), "");
+    EXPECT_FALSE(LaunchDefaultApplication((folder / "donnees.bin").string()));
+    EXPECT_FALSE(LaunchDefaultApplication((folder / "absent.txt").string()));
+    EXPECT_FALSE(fs::exists(TestDesktop::OpenerSpyMark()));
+    EXPECT_TRUE(fs::is_empty(TestDesktop::Records()));
 }
 
 using StartingAProgram = DesktopFixture;
@@ -236,7 +282,7 @@ TEST(OpenPathOnThisDesktop, StartsThisProgramAgainOnAFolderWithBlanks) {
     const fs::path marker = folder / "marque.txt";
     const fs::path program = WriteMarkerProgram(folder, marker);
     fs::create_directories(folder / "Mes Documents");
-    WatchedShell shell(DesktopDirectories{});
+    WatchedShell shell;
     shell.own = {folder.Path().string(), program.filename().string()};
 
     OpenPath((folder / "Mes Documents").string(), shell);
@@ -250,7 +296,7 @@ TEST(OpenPathOnThisDesktop, StartsAProgramAndHandsADocumentToTheShell) {
     const fs::path marker = folder / "marque.txt";
     const fs::path program = WriteMarkerProgram(folder, marker);
     WriteText(folder / "lettre.txt", "Bonjour\n");
-    WatchedShell shell(DesktopDirectories{});
+    WatchedShell shell;
 
     OpenPath(program.string(), shell);
     OpenPath((folder / "lettre.txt").string(), shell);
