@@ -16,6 +16,15 @@ namespace {
     _exit(127);
 }
 
+// Pathwell's own input is no business of the program, and a program that
+// reads it must not take what a terminal types to the shell that ran Pathwell.
+void ReadFromNothing() {
+    const int nothing = open("/dev/null", O_RDONLY);
+    if (nothing < 0) return;
+    dup2(nothing, STDIN_FILENO);
+    if (nothing != STDIN_FILENO) close(nothing);
+}
+
 // The grandchild becomes the program; a middle child that ends at once hands
 // it to the system's reaper, so no zombie is left behind. The report pipe
 // closes on a successful exec and carries errno otherwise.
@@ -24,6 +33,7 @@ namespace {
     if (program < 0) ReportAndExit(reportFd, errno);
     if (program > 0) _exit(0);
     setsid();
+    ReadFromNothing();
     sigset_t none;
     sigemptyset(&none);
     sigprocmask(SIG_SETMASK, &none, nullptr);

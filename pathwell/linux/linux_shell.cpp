@@ -1,13 +1,9 @@
 #include "linux_shell.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
-#include <QFile>
-#include <QMimeDatabase>
-#include <QUrl>
 #include <filesystem>
 
-#include "default_application.h"
+#include "desktop_application.h"
 #include "detached_start.h"
 #include "executable_file.h"
 #include "program_location.h"
@@ -22,17 +18,7 @@ namespace fs = std::filesystem;
 // can read so, so only folders compare equal to it.
 constexpr const char* kExplorerIdentity = "inode/directory";
 
-// The file's type and the types it is a kind of, most specific first.
-std::vector<std::string> MimeTypesOf(const std::string& path) {
-    const QMimeType type = QMimeDatabase().mimeTypeForFile(QFile::decodeName(path.c_str()));
-    std::vector<std::string> names{type.name().toStdString()};
-    for (const QString& ancestor : type.allAncestors()) names.push_back(ancestor.toStdString());
-    return names;
-}
-
 }  // namespace
-
-LinuxShell::LinuxShell(DesktopDirectories directories) : directories_(std::move(directories)) {}
 
 std::string LinuxShell::FindAssociatedProgram(const std::string& path) {
     if (path.empty()) return {};
@@ -43,7 +29,7 @@ std::string LinuxShell::FindAssociatedProgram(const std::string& path) {
     if (IsExecutableFile(status)) {
         return fs::absolute(path, error).lexically_normal().string();
     }
-    return DefaultProgramFor(MimeTypesOf(path), directories_);
+    return DefaultApplicationProgram(path);
 }
 
 std::string LinuxShell::Explorer() const { return kExplorerIdentity; }
@@ -55,9 +41,10 @@ void LinuxShell::Start(const LaunchCommand& command, WindowStyle /*style*/) {
     if (error) throw FileError(error, command.program);
 }
 
-void LinuxShell::ShellOpen(const std::string& path) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(path.c_str())));
-}
+// No application for the type: nothing is started. There is deliberately no
+// generic opener to fall back on, as it may pick a browser or a mail-cap
+// command the user never chose.
+void LinuxShell::ShellOpen(const std::string& path) { LaunchDefaultApplication(path); }
 
 // Programs here have no extension to drop: the name is the whole file name.
 OwnExecutable LinuxShell::RunningExecutable() {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "desktop_directories.h"
 #include "shell_platform.h"
 
 namespace vortalis::pathwell {
@@ -11,17 +10,12 @@ namespace vortalis::pathwell {
 // each started program places its own windows.
 class LinuxShell : public ShellPlatform {
   public:
-    explicit LinuxShell(DesktopDirectories directories = DesktopDirectories::FromEnvironment());
-
     std::string FindAssociatedProgram(const std::string& path) override;
     std::string Explorer() const override;
     void Start(const LaunchCommand& command, WindowStyle style) override;
     void ShellOpen(const std::string& path) override;
     OwnExecutable RunningExecutable() override;
     void ProcessPendingMessages() override;
-
-  private:
-    DesktopDirectories directories_;
 };
 
 }  // namespace vortalis::pathwell

@@ -2,13 +2,15 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <thread>
 
-#include "default_application.h"
+#include "desktop_application.h"
 #include "detached_start.h"
 #include "open_path.h"
 #include "run_error.h"
@@ -30,14 +32,36 @@ void WriteProgram(const fs::path& path, const std::string& text) {
     fs::permissions(path, fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read);
 }
 
-// A harmless program: writes its first argument to `marker` (through a
-// rename, so the marker appears whole) and ends.
-fs::path WriteMarkerProgram(const TemporaryFolder& folder, const fs::path& marker) {
+// A harmless program: writes `mark` (by default its first argument) to
+// `marker` (through a rename, so the marker appears whole) and ends.
+fs::path WriteMarkerProgram(const TemporaryFolder& folder, const fs::path& marker,
+                            const std::string& mark = "\"$1\"") {
     const fs::path program = folder / "marque";
-    WriteProgram(program, "#!/bin/sh\nprintf '%s' \"$1\" > '" + marker.string() + ".part' && mv '" +
-                              marker.string() + ".part' '" + marker.string() + "'\n");
+    WriteProgram(program, "#!/bin/sh\nprintf '%s' " + mark + " > '" + marker.string() +
+                              ".part' && mv '" + marker.string() + ".part' '" + marker.string() +
+                              "'\n");
     return program;
 }
+
+// A pipe as this process's standard input for a while, so that a program
+// that inherited it would show it.
+class PipedInput {
+  public:
+    PipedInput() {
+        if (pipe(ends_) != 0) ends_[0] = ends_[1] = -1;
+        dup2(ends_[0], STDIN_FILENO);
+    }
+    ~PipedInput() {
+        dup2(saved_, STDIN_FILENO);
+        for (int fd : {saved_, ends_[0], ends_[1]}) close(fd);
+    }
+    PipedInput(const PipedInput&) = delete;
+    PipedInput& operator=(const PipedInput&) = delete;
+
+  private:
+    int saved_ = dup(STDIN_FILENO);
+    int ends_[2];
+};
 
 // The started program runs on its own: wait for its mark, not for it.
 std::string AwaitMarker(const fs::path& marker) {
@@ -48,23 +72,55 @@ std::string AwaitMarker(const fs::path& marker) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// A desktop whose only settings and applications are the test's own.
+// One desktop for the whole run, the test's own: GIO reads where the
+// desktop lives once per process. Its one application opens plain text and
+// records its argument, whether it leads a session and group of its own,
+// and its input.
+class TestDesktop : public ::testing::Environment {
+  public:
+    static fs::path Record() { return Folder() / "record"; }
+    static fs::path Handler() { return Folder() / "handler.sh"; }
+
+    void SetUp() override {
+        const fs::path root = Folder();
+        WriteProgram(Handler(), "#!/bin/sh\nr='" + Record().string() + R"sh('
+printf '%s\n' "$1" > "$r.part"
+[ "$(cut -d' ' -f5-6 /proc/$$/stat)" = "$$ $$" ] && echo seul >> "$r.part"
+readlink /proc/$$/fd/0 >> "$r.part"
+mv "$r.part" "$r"
+)sh");
+        WriteText(root / "data" / "applications" / "testhandler.desktop",
+                  "[Desktop Entry]\nType=Application\nName=Test\nExec=" + Handler().string() +
+                      " %f\nMimeType=text/plain;\n");
+        WriteText(root / "config" / "mimeapps.list",
+                  "[Default Applications]\ntext/plain=testhandler.desktop\n");
+        // The shared MIME database, without the applications installed here.
+        fs::create_directories(root / "system");
+        if (fs::exists("/usr/share/mime")) {
+            fs::create_directory_symlink("/usr/share/mime", root / "system" / "mime");
+        }
+        setenv("XDG_DATA_HOME", (root / "data").c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
+        setenv("XDG_DATA_DIRS", (root / "system").c_str(), 1);
+        setenv("XDG_CONFIG_DIRS", (root / "system").c_str(), 1);
+    }
+    void TearDown() override { fs::remove_all(Folder()); }
+
+  private:
+    static fs::path Folder() {
+        static const fs::path folder =
+            fs::temp_directory_path() / ("vortalis-desktop-" + std::to_string(getpid()));
+        return folder;
+    }
+};
+const auto* const kTestDesktop = ::testing::AddGlobalTestEnvironment(new TestDesktop);
+
 class DesktopFixture : public ::testing::Test {
   protected:
-    DesktopDirectories Directories() const {
-        return {{folder / "config"}, {folder / "data-home", folder / "data"}, ""};
-    }
-    // An installed application whose program is a real executable file.
-    void InstallApplication(const fs::path& dataFolder, const std::string& file,
-                            const fs::path& program) {
-        WriteProgram(program, "#!/bin/sh\n");
-        WriteText(
-            dataFolder / "applications" / file,
-            "[Desktop Entry]\nType=Application\nName=App\nExec=\"" + program.string() + "\" %F\n");
-    }
+    ~DesktopFixture() override { fs::remove(TestDesktop::Record()); }
 
     TemporaryFolder folder;
-    LinuxShell shell{Directories()};
+    LinuxShell shell;
 };
 
 using AssociationQuery = DesktopFixture;
@@ -91,64 +147,37 @@ TEST_F(AssociationQuery, ReportsNothingForAMissingPath) {
     EXPECT_EQ(shell.FindAssociatedProgram(""), "");
 }
 
-TEST_F(AssociationQuery, ReportsNothingForATextFileWithNoDefaultApplication) {
+TEST_F(AssociationQuery, ReportsTheDefaultApplicationsProgramForADocument) {
     WriteText(folder / "lettre.txt", "Bonjour\n");
 
-    EXPECT_EQ(shell.FindAssociatedProgram((folder / "lettre.txt").string()), "");
+    EXPECT_EQ(shell.FindAssociatedProgram((folder / "lettre.txt").string()),
+              TestDesktop::Handler().string());
 }
 
-TEST_F(AssociationQuery, ReportsTheDefaultApplicationsProgramForATextFile) {
-    const fs::path editor = folder / "bin" / "editeur";
-    InstallApplication(folder / "data", "editeur.desktop", editor);
-    WriteText(folder / "config" / "mimeapps.list",
-              "[Added Associations]\ntext/plain=autre.desktop;\n"
-              "[Default Applications]\ntext/plain=absent.desktop;editeur.desktop;\n");
-    WriteText(folder / "lettre.txt", "Bonjour\n");
+TEST_F(AssociationQuery, ReportsNothingForADocumentWhoseTypeHasNoApplication) {
+    WriteText(folder / "donnees.bin", std::string("\0\1\2\xff\xfe", 5));
 
-    EXPECT_EQ(shell.FindAssociatedProgram((folder / "lettre.txt").string()), editor.string());
+    EXPECT_EQ(shell.FindAssociatedProgram((folder / "donnees.bin").string()), "");
 }
 
-TEST(DefaultApplication, PrefersTheUserSettingsToTheSystemOnes) {
-    TemporaryFolder folder;
-    const DesktopDirectories directories{{folder / "config"}, {folder / "data"}, ""};
-    WriteProgram(folder / "bin" / "mien", "#!/bin/sh\n");
-    WriteProgram(folder / "bin" / "systeme", "#!/bin/sh\n");
-    WriteText(folder / "data" / "applications" / "mien.desktop",
-              "[Desktop Entry]\nExec=" + (folder / "bin" / "mien").string() + " %f\n");
-    WriteText(folder / "data" / "applications" / "systeme.desktop",
-              "[Desktop Entry]\nExec=" + (folder / "bin" / "systeme").string() + "\n");
-    WriteText(folder / "data" / "applications" / "mimeapps.list",
-              "[Default Applications]\nimage/png=systeme.desktop\n");
-    WriteText(folder / "config" / "mimeapps.list",
-              "[Default Applications]\nimage/png=mien.desktop\n");
+using ShellOpen = DesktopFixture;
 
-    EXPECT_EQ(DefaultProgramFor({"image/png"}, directories), (folder / "bin" / "mien").string());
+TEST_F(ShellOpen, RunsTheDefaultApplicationOnTheFileInASessionOfItsOwn) {
+    const fs::path document = folder / "Mes documents à lire #2" / "note été #1.txt";
+    WriteText(document, "Bonjour\n");
+    const PipedInput input;
+
+    shell.ShellOpen(document.string());
+
+    EXPECT_EQ(AwaitMarker(TestDesktop::Record()), document.string() + "\nseul\n/dev/null\n");
 }
 
-TEST(DefaultApplication, FallsBackToTheCacheAndToTheMoreGeneralType) {
-    TemporaryFolder folder;
-    const DesktopDirectories directories{{}, {folder / "data"}, (folder / "bin").string()};
-    WriteProgram(folder / "bin" / "lecteur", "#!/bin/sh\n");
-    WriteText(folder / "data" / "applications" / "kde" / "lecteur.desktop",
-              "[Desktop Entry]\nExec=lecteur --ouvrir %U\n");
-    WriteText(folder / "data" / "applications" / "mimeinfo.cache",
-              "[MIME Cache]\ntext/plain=kde-lecteur.desktop;\n");
+TEST_F(ShellOpen, StartsNothingForATypeWithNoApplicationNorAMissingFile) {
+    WriteText(folder / "donnees.bin", std::string("\0\1\2\xff\xfe", 5));
 
-    EXPECT_EQ(DefaultProgramFor({"text/x-csrc", "text/plain"}, directories),
-              (folder / "bin" / "lecteur").string());
-}
-
-TEST(DefaultApplication, PassesOverHiddenApplicationsAndMissingPrograms) {
-    TemporaryFolder folder;
-    const DesktopDirectories directories{{folder / "config"}, {folder / "data"}, ""};
-    WriteText(folder / "data" / "applications" / "cache.desktop",
-              "[Desktop Entry]\nHidden=true\nExec=/bin/sh\n");
-    WriteText(folder / "data" / "applications" / "perdu.desktop",
-              "[Desktop Entry]\nExec=/nulle/part/programme\n");
-    WriteText(folder / "config" / "mimeapps.list",
-              "[Default Applications]\ntext/plain=cache.desktop;perdu.desktop\n");
-
-    EXPECT_EQ(DefaultProgramFor({"text/plain"}, directories), "");
+    EXPECT_FALSE(LaunchDefaultApplication((folder / "donnees.bin").string()));
+    EXPECT_FALSE(LaunchDefaultApplication((folder / "absent.txt").string()));
+    EXPECT_FALSE(fs::exists(TestDesktop::Record()));
 }
 
 using StartingAProgram = DesktopFixture;
@@ -164,6 +193,16 @@ TEST_F(StartingAProgram, RunsItDetachedWithTheWholeArgumentAndLeavesNoChildToRea
     errno = 0;
     EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
     EXPECT_EQ(errno, ECHILD);
+}
+
+TEST_F(StartingAProgram, GivesItNothingToReadAsItsInput) {
+    const fs::path marker = folder / "marque.txt";
+    const fs::path program = WriteMarkerProgram(folder, marker, "\"$(readlink /proc/$$/fd/0)\"");
+    const PipedInput input;
+
+    shell.Start({program.string(), std::nullopt}, WindowStyle::kNormalWithFocus);
+
+    EXPECT_EQ(AwaitMarker(marker), "/dev/null");
 }
 
 TEST_F(StartingAProgram, RaisesTheRunErrorWhenThePathCannotStart) {
@@ -203,7 +242,7 @@ TEST(OpenPathOnThisDesktop, StartsThisProgramAgainOnAFolderWithBlanks) {
     const fs::path marker = folder / "marque.txt";
     const fs::path program = WriteMarkerProgram(folder, marker);
     fs::create_directories(folder / "Mes Documents");
-    WatchedShell shell(DesktopDirectories{});
+    WatchedShell shell;
     shell.own = {folder.Path().string(), program.filename().string()};
 
     OpenPath((folder / "Mes Documents").string(), shell);
@@ -217,7 +256,7 @@ TEST(OpenPathOnThisDesktop, StartsAProgramAndHandsADocumentToTheShell) {
     const fs::path marker = folder / "marque.txt";
     const fs::path program = WriteMarkerProgram(folder, marker);
     WriteText(folder / "lettre.txt", "Bonjour\n");
-    WatchedShell shell(DesktopDirectories{});
+    WatchedShell shell;
 
     OpenPath(program.string(), shell);
     OpenPath((folder / "lettre.txt").string(), shell);
