@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and shows the programs' main job on a
 # built-in example: Keyfold enciphers a sample file in place and deciphers it back.
+# Without a display, the windowed programs do their job under Xvfb too, and a
+# screenshot of each is kept in build/demo/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -29,3 +31,19 @@ else
   echo "== ÉCHEC : le fichier décrypté diffère de l'original." >&2
   exit 1
 fi
+
+bin="$PWD/build/release/bin"
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  echo
+  echo "== Les fenêtres, sur votre écran :"
+  echo "   $bin/Sealbox            crypter ou décrypter un fichier"
+  echo "   $bin/Memoleaf           un pense-bête sur le texte du presse-papiers"
+  echo "   $bin/Pathwell \"$work\"   les fichiers d'un dossier"
+  exit 0
+fi
+echo
+echo "== Pas d'écran : les fenêtres travaillent sous Xvfb, chacune photographiée"
+shots="$PWD/build/demo"
+mkdir -p "$shots"
+xvfb-run -a -s '-screen 0 1024x768x24' tools/demo-windows.sh "$sample" "$bin" "$shots"
+echo "== Captures : $(ls "$shots"/*.png | tr '\n' ' ')"

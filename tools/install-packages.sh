@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool fonts-dejavu-core dpkg-dev
   openbox x11-utils  # a window manager that frames windows, and xprop to see it up
+  pulseaudio pulseaudio-utils sox  # a sound server of the tests' own, to hear the end sound
   fonts-dejavu-extra  # faces with and without italics, for the font dialog's tests
   qt6-translations-l10n  # Qt's own dialogs in French
   lintian appstream  # the package and its metadata checked as Debian and software centres do
@@ -16,7 +17,7 @@ packages=(
   g++-mingw-w64-x86-64
   acl  # setfacl, for the tests of files shared through access lists
 )
-[ "${1:-}" = "--with-demo-tools" ] && packages+=(xxd)
+[ "${1:-}" = "--with-demo-tools" ] && packages+=(xxd xclip imagemagick)
 [ "${1:-}" = "--with-bench-tools" ] && packages+=(hyperfine libssl-dev openssl)
 
 missing=()
