@@ -14,12 +14,15 @@
 namespace vortalis {
 namespace {
 
+constexpr const char* kCommandLine = "Keyfold \"FICHIER,MOT DE PASSE,C|D\"";
+
 CipherMode ModeOf(const KeyfoldFields& fields) {
     if (const std::optional<CipherMode> mode = ParseKeyfoldMode(fields.mode)) return *mode;
     throw RunError(run_error::kInvalidCall,
                    "Mode « " + fields.mode +
                        " » inconnu : « C » pour crypter, « D » pour décrypter. "
-                       "Rien n'a été écrit.");
+                       "Rien n'a été écrit. Ligne de commande : " +
+                       kCommandLine);
 }
 
 // The password is keyed by its Windows-1252 bytes, so that a password typed here
@@ -40,15 +43,29 @@ std::string PasswordOf(const KeyfoldFields& fields) {
 
 // Checks the length before opening, then reads to the end: a file that grew in
 // between is still caught by the limit.
+RunError TooLarge(const std::filesystem::path& path, std::uint64_t size) {
+    return About(RunError(run_error::kOverflow),
+                 "le fichier " + InFrench(path.string()) + " fait " + FrenchNumber(size) +
+                     " octets ; Keyfold en traite " + FrenchNumber(kKeyfoldLargestFile) +
+                     " au plus");
+}
+
 std::vector<std::uint8_t> ReadSmallFile(const std::filesystem::path& path, FileSystem& files) {
-    if (path.empty()) throw RunError(run_error::kBadFileName);
+    if (path.empty()) {
+        throw About(RunError(run_error::kBadFileName),
+                    std::string("aucun fichier nommé. Ligne de commande : ") + kCommandLine);
+    }
     FileStatus status;
-    if (std::error_code error = files.Status(path, status)) throw FileError(error, path);
-    if (!status.isRegular) throw RunError(run_error::kPathFileAccess);
-    if (status.size > kKeyfoldLargestFile) throw RunError(run_error::kOverflow);
+    if (std::error_code error = files.Status(path, status))
+        throw FileError(error, path, FileStep::Reading);
+    if (!status.isRegular) {
+        throw About(RunError(run_error::kPathFileAccess),
+                    InFrench(path.string()) + " n'est pas un fichier");
+    }
+    if (status.size > kKeyfoldLargestFile) throw TooLarge(path, status.size);
 
     std::vector<std::uint8_t> bytes = ReadFileStart(path, kKeyfoldLargestFile + 1, files);
-    if (bytes.size() > kKeyfoldLargestFile) throw RunError(run_error::kOverflow);
+    if (bytes.size() > kKeyfoldLargestFile) throw TooLarge(path, bytes.size());
     return bytes;
 }
 

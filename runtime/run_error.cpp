@@ -84,17 +84,42 @@ int RunErrorNumber(std::error_code error) {
 
 namespace {
 
+enum class RewriteRefusal { NoBackupFolder = 1, FolderRefused };
+
 class RewriteCategory : public std::error_category {
   public:
     const char* name() const noexcept override { return "vortalis rewrite"; }
-    std::string message(int) const override { return "no folder for a backup"; }
+    std::string message(int value) const override {
+        return value == static_cast<int>(RewriteRefusal::NoBackupFolder) ? "no folder for a backup"
+                                                                         : "folder refused";
+    }
 };
+
+const RewriteCategory& Rewrite() {
+    static const RewriteCategory category;
+    return category;
+}
 
 }  // namespace
 
 std::error_code NoBackupFolderError() {
-    static const RewriteCategory category;
-    return {1, category};
+    return {static_cast<int>(RewriteRefusal::NoBackupFolder), Rewrite()};
+}
+
+std::error_code FolderRefusedError() {
+    return {static_cast<int>(RewriteRefusal::FolderRefused), Rewrite()};
+}
+
+std::string InFrench(std::string_view text) { return "«\u00A0" + std::string(text) + "\u00A0»"; }
+
+std::string FrenchNumber(std::uint64_t number) {
+    std::string digits = std::to_string(number);
+    for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, "\u00A0");
+    return digits;
+}
+
+RunError About(const RunError& error, const std::string& what) {
+    return RunError(error.Number(), error.Description() + "\u00A0: " + what);
 }
 
 RunError::RunError(int number) : RunError(number, std::string(ClassicDescription(number))) {}
@@ -102,14 +127,25 @@ RunError::RunError(int number) : RunError(number, std::string(ClassicDescription
 RunError::RunError(int number, const std::string& description)
     : std::runtime_error(description), number_(number) {}
 
-RunError FileError(std::error_code error, const std::filesystem::path& /*path*/) {
+RunError FileError(std::error_code error, const std::filesystem::path& path, FileStep step) {
+    const std::string file = InFrench(path.string());
     if (error == NoBackupFolderError()) {
         return RunError(run_error::kPathNotFound,
-                        "Aucun dossier où garder une copie de sauvegarde du fichier pendant sa "
-                        "réécriture (XDG_STATE_HOME ou HOME). Il n'a pas été modifié.");
+                        "Aucun dossier où garder une copie de sauvegarde de " + file +
+                            " pendant sa réécriture (XDG_STATE_HOME ou HOME). Le fichier n'a pas "
+                            "été modifié.");
+    }
+    if (error == FolderRefusedError()) {
+        return About(RunError(run_error::kPermissionDenied),
+                     "le dossier " + InFrench(path.parent_path().string()) +
+                         " n'accepte pas de nouveau fichier");
     }
     // A missing file is "file not found" whether or not its folder is there.
-    return RunError(RunErrorNumber(error));
+    const RunError classic(RunErrorNumber(error));
+    if (classic.Number() != run_error::kPermissionDenied) return About(classic, "fichier " + file);
+    return About(classic, step == FileStep::Reading
+                              ? "le fichier " + file + " ne peut pas être lu"
+                              : "le fichier " + file + " ne peut pas être modifié");
 }
 
 }  // namespace vortalis

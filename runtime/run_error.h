@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -48,8 +49,25 @@ class RunError : public std::runtime_error {
 // The error of a rewrite in place for which the user has no folder to keep a
 // backup in.
 std::error_code NoBackupFolderError();
+// The error of a new file that its folder does not let the user create.
+std::error_code FolderRefusedError();
 
-// The error for a failed operation on `path`.
-RunError FileError(std::error_code error, const std::filesystem::path& path);
+// French quotes, held to what they quote by no-break spaces.
+std::string InFrench(std::string_view text);
+
+// A whole number as French writes it: 40 960, the thousands apart.
+std::string FrenchNumber(std::uint64_t number);
+
+// `error` with what it is about after its description, so that the user reads
+// the classic text first and then which file or field and why.
+RunError About(const RunError& error, const std::string& what);
+
+// What was being done to a file when the system refused.
+enum class FileStep { Reading, Writing };
+
+// The error for a failed operation on `path`, naming the file and, for a
+// refusal, whether reading or writing it was refused.
+RunError FileError(std::error_code error, const std::filesystem::path& path,
+                   FileStep step = FileStep::Writing);
 
 }  // namespace vortalis

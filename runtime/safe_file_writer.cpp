@@ -1,5 +1,7 @@
 #include "safe_file_writer.h"
 
+#include "run_error.h"
+
 namespace vortalis {
 namespace {
 
@@ -30,7 +32,11 @@ std::error_code SafeFileWriter::Open() {
     Discard();
     written_ = 0;
     FileStatus existing;
-    if (files_.Status(target_, existing)) return CreateReplacement();
+    if (files_.Status(target_, existing)) {
+        // A new file: nothing to rewrite in place if its folder refuses it.
+        const std::error_code error = CreateReplacement();
+        return FolderRefused(error) ? FolderRefusedError() : error;
+    }
     // The user may have marked the file as not to be changed.
     if (std::error_code error = files_.CheckWritable(target_)) return error;
     // A new file in its place would part the file's other names from it.

@@ -34,16 +34,27 @@ ColourScheme DesignColours() {
              SystemColour(0x80000012), SystemColour(0x8000000F)}};
 }
 
-ColourScheme ParseColourScheme(std::string_view text) {
+ColourScheme ParseColourScheme(std::string_view text, const std::string& source) {
     TextFieldReader fields(text);
-    for (std::size_t skipped = 0; skipped < kSkippedFields; ++skipped) {
-        if (!fields.Next()) throw RunError(run_error::kInputPastEnd);
+    std::size_t number = 1;
+    // Says which of the 25 fields stopped the reading.
+    const auto inField = [&](const RunError& error) {
+        return About(error, source + ", champ " + std::to_string(number) + " sur " +
+                                std::to_string(kSkippedFields + ColourScheme::kCount));
+    };
+    for (; number <= kSkippedFields; ++number) {
+        if (!fields.Next()) throw inField(RunError(run_error::kInputPastEnd));
     }
     ColourScheme scheme;
     for (std::int32_t& colour : scheme.colours) {
         const auto field = fields.Next();
-        if (!field) throw RunError(run_error::kInputPastEnd);
-        colour = ParseColour(*field);
+        if (!field) throw inField(RunError(run_error::kInputPastEnd));
+        try {
+            colour = ParseColour(*field);
+        } catch (const RunError& error) {
+            throw inField(error);
+        }
+        ++number;
     }
     return scheme;
 }
@@ -51,7 +62,8 @@ ColourScheme ParseColourScheme(std::string_view text) {
 ColourScheme ReadColourScheme(const std::filesystem::path& path, FileSystem& files) {
     const std::vector<std::uint8_t> bytes = ReadFileStart(path, kMostBytesRead, files);
     return ParseColourScheme(
-        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+        "fichier de couleurs " + InFrench(path.string()));
 }
 
 }  // namespace vortalis

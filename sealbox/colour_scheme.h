@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 #include "file_system.h"
@@ -13,7 +14,8 @@ namespace vortalis {
 // a system colour).
 struct ColourScheme {
     enum Index { kListBackground, kListText, kWindowBackground, kWindowText, kButtonBackground };
-    std::array<std::int32_t, 5> colours{};
+    static constexpr std::size_t kCount = 5;
+    std::array<std::int32_t, kCount> colours{};
 
     std::int32_t operator[](Index index) const { return colours[index]; }
 };
@@ -23,8 +25,10 @@ struct ColourScheme {
 ColourScheme DesignColours();
 
 // Fields 21 to 25 of a colour file's text, whole 32-bit numbers. Throws RunError
-// when the text holds fewer fields or a colour is not a number.
-ColourScheme ParseColourScheme(std::string_view text);
+// when the text holds fewer fields or a colour is not a number, naming `source`
+// and the field.
+ColourScheme ParseColourScheme(std::string_view text,
+                               const std::string& source = "fichier de couleurs");
 
 // Reads a colour file. Throws RunError when it cannot be read or parsed.
 ColourScheme ReadColourScheme(const std::filesystem::path& path, FileSystem& files = SystemFiles());

@@ -14,15 +14,16 @@ namespace {
 constexpr std::size_t kBlocksPerChunk = 2048;
 constexpr std::size_t kChunkBytes = kBlocksPerChunk * kTransformBlockBytes;
 
-void ThrowOnError(std::error_code error, const std::filesystem::path& path) {
-    if (error) throw FileError(error, path);
+void ThrowOnError(std::error_code error, const std::filesystem::path& path,
+                  FileStep step = FileStep::Writing) {
+    if (error) throw FileError(error, path, step);
 }
 
 // The original, open for reading; closed whatever happens.
 class SourceFile {
   public:
     SourceFile(const std::filesystem::path& path, FileSystem& files) : path_(path), files_(files) {
-        ThrowOnError(files_.OpenForReading(path_, handle_), path_);
+        ThrowOnError(files_.OpenForReading(path_, handle_), path_, FileStep::Reading);
     }
     ~SourceFile() { files_.Close(handle_); }
     SourceFile(const SourceFile&) = delete;
@@ -30,13 +31,13 @@ class SourceFile {
 
     std::uint64_t Length() {
         FileStatus status;
-        ThrowOnError(files_.Status(path_, status), path_);
+        ThrowOnError(files_.Status(path_, status), path_, FileStep::Reading);
         return status.size;
     }
 
     std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> bytes) {
         std::size_t count = 0;
-        ThrowOnError(files_.ReadAt(handle_, offset, bytes, count), path_);
+        ThrowOnError(files_.ReadAt(handle_, offset, bytes, count), path_, FileStep::Reading);
         return count;
     }
 

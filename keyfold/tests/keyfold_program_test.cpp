@@ -39,19 +39,26 @@ TEST_F(KeyfoldProgramTest, SucceedsSilentlyWithStatusZero) {
     EXPECT_EQ(ReadBytes(file), plain);
 }
 
-TEST_F(KeyfoldProgramTest, ReportsAnErrorWithItsNumberAndDescriptionAndFails) {
-    const testing::ProgramResult missing =
-        RunKeyfold({(folder / "absent.txt").string() + ",secret,C"});
+TEST_F(KeyfoldProgramTest, ReportsAnErrorWithItsNumberDescriptionAndFileAndFails) {
+    const auto absent = (folder / "absent.txt").string();
+    const testing::ProgramResult missing = RunKeyfold({absent + ",secret,C"});
     EXPECT_EQ(missing.exitStatus, 1);
-    EXPECT_EQ(missing.errorOutput, "Keyfold : Erreur : 53\n         Fichier introuvable\n");
-    EXPECT_EQ(RunKeyfold({}).exitStatus, 1);
+    EXPECT_TRUE(
+        missing.errorOutput.starts_with("Keyfold : Erreur : 53\n         Fichier introuvable"))
+        << missing.errorOutput;
+    EXPECT_NE(missing.errorOutput.find(absent), std::string::npos) << "names the file";
+
+    const testing::ProgramResult empty = RunKeyfold({});
+    EXPECT_EQ(empty.exitStatus, 1);
+    EXPECT_NE(empty.errorOutput.find("Keyfold \"FICHIER,MOT DE PASSE,C|D\""), std::string::npos)
+        << "an empty command line is shown what one looks like";
 }
 
 TEST_F(KeyfoldProgramTest, AnUnreachableDisplayFallsBackToStandardError) {
     const testing::ProgramResult result =
         RunKeyfold({(folder / "absent.txt").string() + ",secret,C"}, ":97");
     EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_NE(result.errorOutput.find("Keyfold : Erreur : 53\n         Fichier introuvable\n"),
+    EXPECT_NE(result.errorOutput.find("Keyfold : Erreur : 53\n         Fichier introuvable"),
               std::string::npos)
         << result.errorOutput;
 }

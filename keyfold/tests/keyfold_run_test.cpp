@@ -57,9 +57,18 @@ TEST_F(KeyfoldRunTest, TakesFilesUpTo32767BytesAndRefusesLargerOnesUntouched) {
     EXPECT_EQ(KeyfoldErrorNumber(Line("secret", "C")), 0);
     EXPECT_EQ(ReadBytes(file), CipherInOneCall("secret", CipherMode::Encipher, largest));
 
-    const Bytes tooLarge = SampleBytes(32768);
+    const Bytes tooLarge = SampleBytes(40960);
     WriteBytes(file, tooLarge);
-    EXPECT_EQ(KeyfoldErrorNumber(Line("secret", "C")), run_error::kOverflow);
+    try {
+        RunKeyfold(Line("secret", "C"));
+        ADD_FAILURE() << "no error";
+    } catch (const RunError& error) {
+        EXPECT_EQ(error.Number(), run_error::kOverflow);
+        // The file, its size and the limit.
+        EXPECT_NE(error.Description().find(file.string()), std::string::npos);
+        EXPECT_NE(error.Description().find("40\u00A0960"), std::string::npos);
+        EXPECT_NE(error.Description().find("32\u00A0767"), std::string::npos);
+    }
     ExpectOnlyTheFileHolding(tooLarge);
 }
 

@@ -18,9 +18,6 @@ namespace {
 // Ten short fields never come near this; a larger file is not ours.
 constexpr std::size_t kLargestSettingsFile = 64 * 1024;
 
-// French quotes, held to what they quote by no-break spaces.
-std::string InFrench(const std::string& text) { return "«\u00A0" + text + "\u00A0»"; }
-
 RunError DamagedFile(const std::filesystem::path& path, const RunError& cause) {
     return RunError(cause.Number(), "Le fichier de réglages " + InFrench(path.string()) +
                                         " est illisible\u00A0: " + cause.Description() +

@@ -13,10 +13,13 @@ class FakeNoteDialogs : public NoteDialogs {
     std::optional<std::int32_t> colourAnswer;
     std::optional<FontChoice> fontAnswer;
     std::vector<std::int32_t> coloursOffered;
+    QStringList colourTitles;
     std::vector<FontChoice> fontsOffered;
 
-    std::optional<std::int32_t> ChooseColour(QWidget*, std::int32_t initial) override {
+    std::optional<std::int32_t> ChooseColour(QWidget*, const QString& title,
+                                             std::int32_t initial) override {
         coloursOffered.push_back(initial);
+        colourTitles.push_back(title);
         return colourAnswer;
     }
     std::optional<FontChoice> ChooseFont(QWidget*, const FontChoice& initial) override {

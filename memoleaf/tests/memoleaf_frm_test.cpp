@@ -226,6 +226,8 @@ class MemoleafFrmTest : public QObject {
         QCOMPARE(note.form->Settings().noteColours, (std::array<std::int32_t, 2>{0x00FF00, 0xFF}));
         QCOMPARE(note.Background(), QColor(0, 255, 0));
         QCOMPARE(note.TextColour(), QColor(255, 0, 0));
+        QCOMPARE(note.dialogs.colourTitles, (QStringList{QStringLiteral("Couleur du fond"),
+                                                         QStringLiteral("Couleur du texte")}));
     }
 
     void aCancelledColourChangesNothingButStillCountsAsAChange() {

@@ -28,7 +28,10 @@ void Memoleaf_frm::cop_Click() {
 
 void Memoleaf_frm::cou1_Click(int Index) {
     std::int32_t& colour = settings_.noteColours.at(static_cast<std::size_t>(Index));
-    if (std::optional<std::int32_t> chosen = services_.dialogs.ChooseColour(this, colour)) {
+    // Titled as the menu entry reads: "Couleur du fond", "Couleur du texte".
+    const QString title = Index == kBackgroundColour ? QStringLiteral("Couleur du fond")
+                                                     : QStringLiteral("Couleur du texte");
+    if (std::optional<std::int32_t> chosen = services_.dialogs.ChooseColour(this, title, colour)) {
         colour = *chosen;
     }
     ApplyNoteColours();

@@ -24,9 +24,10 @@ struct FontChoice {
 class NoteDialogs {
   public:
     virtual ~NoteDialogs() = default;
-    // Starts on `initial` (0x00BBGGRR or a system colour reference) with the
-    // custom colours in view; answers 0x00BBGGRR.
-    virtual std::optional<std::int32_t> ChooseColour(QWidget* parent, std::int32_t initial) = 0;
+    // Titled `title`, starts on `initial` (0x00BBGGRR or a system colour
+    // reference) with the custom colours in view; answers 0x00BBGGRR.
+    virtual std::optional<std::int32_t> ChooseColour(QWidget* parent, const QString& title,
+                                                     std::int32_t initial) = 0;
     // Screen fonts, without the effects (underline, strike-through, colour).
     virtual std::optional<FontChoice> ChooseFont(QWidget* parent, const FontChoice& initial) = 0;
 };

@@ -13,10 +13,11 @@
 
 namespace vortalis::memoleaf {
 
-std::optional<std::int32_t> QtNoteDialogs::ChooseColour(QWidget* parent, std::int32_t initial) {
+std::optional<std::int32_t> QtNoteDialogs::ChooseColour(QWidget* parent, const QString& title,
+                                                        std::int32_t initial) {
     // Qt's chooser always shows its custom colours.
     QColorDialog dialog(FromWindowsColour(initial), parent);
-    dialog.setWindowTitle(QStringLiteral("Couleur"));
+    dialog.setWindowTitle(title);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return ToWindowsColour(dialog.selectedColor());
 }

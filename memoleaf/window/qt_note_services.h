@@ -8,7 +8,8 @@ namespace vortalis::memoleaf {
 
 class QtNoteDialogs : public NoteDialogs {
   public:
-    std::optional<std::int32_t> ChooseColour(QWidget* parent, std::int32_t initial) override;
+    std::optional<std::int32_t> ChooseColour(QWidget* parent, const QString& title,
+                                             std::int32_t initial) override;
     std::optional<FontChoice> ChooseFont(QWidget* parent, const FontChoice& initial) override;
 };
 

@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QMessageBox>
+#include <QTreeView>
 
 #include "dialog_filter.h"
 #include "selection_string.h"
@@ -52,6 +54,20 @@ FileChooserDialog::FileChooserDialog(const ChooserSettings& settings, QWidget* p
     setLabelText(QFileDialog::FileType, QStringLiteral("Fichiers de type :"));
     setLabelText(QFileDialog::Accept, QStringLiteral("&Ouvrir"));
     setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
+    ShowDetailsInFull();
+}
+
+void FileChooserDialog::ShowDetailsInFull() {
+    // Wide enough for a file's name, size, type and date side by side, each
+    // column as wide as what it holds.
+    setViewMode(QFileDialog::Detail);
+    resize(kWidth, kHeight);
+    for (QTreeView* details : findChildren<QTreeView*>()) {
+        QHeaderView* header = details->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
 }
 
 void FileChooserDialog::accept() {

@@ -31,6 +31,11 @@ class FileChooserDialog : public QFileDialog {
   private:
     enum class MissingFiles { kLeftToTheDialog, kTaken, kRefused };
     MissingFiles AskAboutMissingFiles(const QStringList& files);
+    void ShowDetailsInFull();
+
+    // Pixels: the details in full on a 1280 by 1024 screen.
+    static constexpr int kWidth = 1000;
+    static constexpr int kHeight = 600;
 
     bool createPromptOn_;
     CreatePrompt createPrompt_;

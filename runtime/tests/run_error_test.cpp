@@ -27,6 +27,23 @@ TEST(RunError, AMissingFileIsFileNotFoundWhetherOrNotItsFolderIsThere) {
     EXPECT_EQ(FileError(missing, folder.Path() / "no-such-folder" / "absent.txt").Number(), 53);
 }
 
+TEST(RunError, ARefusalSaysWhetherReadingTheFileWritingItOrItsFolderWasRefused) {
+    const auto refused = std::make_error_code(std::errc::permission_denied);
+    const RunError reading = FileError(refused, "/srv/lettre.txt", FileStep::Reading);
+    const RunError writing = FileError(refused, "/srv/lettre.txt", FileStep::Writing);
+    const RunError folder = FileError(FolderRefusedError(), "/srv/lettre.txt");
+    for (const RunError& error : {reading, writing, folder}) {
+        EXPECT_EQ(error.Number(), 70);
+        EXPECT_TRUE(error.Description().starts_with("Permission refusée")) << error.what();
+    }
+    EXPECT_NE(reading.Description(), writing.Description());
+    EXPECT_NE(reading.Description().find("/srv/lettre.txt"), std::string::npos);
+    EXPECT_NE(writing.Description().find("/srv/lettre.txt"), std::string::npos);
+    EXPECT_EQ(folder.Description().find("lettre.txt"), std::string::npos)
+        << "the folder, not the file";
+    EXPECT_NE(folder.Description().find("/srv"), std::string::npos);
+}
+
 TEST(ErrorReport, BoxTextIsNumberThenCrLfAndNineSpacesThenDescription) {
     EXPECT_EQ(ErrorBoxText(RunError(53)), "Erreur : 53\r\n         Fichier introuvable");
     EXPECT_EQ(ErrorBoxText(RunError(6)), "Erreur : 6\r\n         Dépassement de capacité");

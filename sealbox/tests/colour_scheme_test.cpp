@@ -56,5 +56,21 @@ TEST(ColourSchemeTest, ReadsTheFileOrSaysWhyItCannot) {
     EXPECT_THROW(ReadColourScheme(folder / "absent.ini"), RunError);
 }
 
+TEST(ColourSchemeTest, AnErrorNamesTheColourFileAndTheField) {
+    testing::TemporaryFolder folder;
+    const auto file = folder / "vortalis.ini";
+    const std::string text = TwentyFields() + "1,2,vert\r\n";
+    testing::WriteBytes(file, std::vector<std::uint8_t>(text.begin(), text.end()));
+    try {
+        ReadColourScheme(file);
+        ADD_FAILURE() << "no error";
+    } catch (const RunError& error) {
+        EXPECT_EQ(error.Number(), run_error::kTypeMismatch);
+        EXPECT_TRUE(error.Description().starts_with("Type incompatible"));
+        EXPECT_NE(error.Description().find(file.string()), std::string::npos);
+        EXPECT_NE(error.Description().find("champ 23 sur 25"), std::string::npos);
+    }
+}
+
 }  // namespace
 }  // namespace vortalis
