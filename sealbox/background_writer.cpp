@@ -1,10 +1,18 @@
 #include "background_writer.h"
 
+#include <new>
+
 namespace vortalis {
 
 BackgroundWriter::BackgroundWriter(SafeFileWriter& writer, std::size_t chunkBytes)
     : writer_(writer), chunkBytes_(chunkBytes), buffers_(2 * chunkBytes) {
-    thread_ = std::thread([this] { WriteQueued(); });
+    try {
+        thread_ = std::thread([this] { WriteQueued(); });
+    } catch (const std::system_error&) {
+        // The system has no thread to spare: as short of memory as a buffer
+        // that could not be had, and reported as such.
+        throw std::bad_alloc();
+    }
 }
 
 BackgroundWriter::~BackgroundWriter() {
