@@ -1,5 +1,5 @@
 // Sealbox's file transform on a large file beside plain copies of the same file,
-// in one run, with the process's peak memory: the transform holds one buffer,
+// in one run, with the process's peak memory: the transform holds two buffers,
 // so its peak must not grow with the file.
 //   sealbox_file_bench [--benchmark_...]   (files go to $TMPDIR, else /tmp)
 

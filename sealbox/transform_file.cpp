@@ -1,8 +1,8 @@
 #include "transform_file.h"
 
 #include <algorithm>
-#include <vector>
 
+#include "background_writer.h"
 #include "run_error.h"
 #include "safe_file_writer.h"
 
@@ -76,15 +76,18 @@ TransformResult TransformFile(const std::filesystem::path& path, std::string_vie
     ThrowOnError(writer.Open(), path);
     progress.Begin(1, source.Length() / kTransformBlockBytes + 2);
 
-    std::vector<std::uint8_t> buffer(kChunkBytes);
+    // Each chunk is written while the next is read and transformed; whatever
+    // throws here stops the writes before the writer drops its file.
+    BackgroundWriter background(writer, kChunkBytes);
     for (std::uint64_t offset = 0;; offset += kChunkBytes) {
+        const auto buffer = background.FreeBuffer();
         const std::size_t count = source.ReadAt(offset, buffer);
         const bool holdsTheEnd = count < kChunkBytes;
-        const auto chunk = std::span(buffer).first(count);
-        TransformChunk(chunk, holdsTheEnd, cipher, progress);
-        ThrowOnError(writer.Write(chunk), path);
+        TransformChunk(buffer.first(count), holdsTheEnd, cipher, progress);
+        ThrowOnError(background.Queue(count), path);
         if (holdsTheEnd) break;
     }
+    ThrowOnError(background.Finish(), path);
 
     const std::uint64_t lost = cipher.UnrecoverableBytes();
     if (mode == CipherMode::Encipher && lost > 0 && confirmLoss && !confirmLoss(lost)) {

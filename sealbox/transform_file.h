@@ -39,7 +39,8 @@ inline constexpr std::size_t kTransformBlockBytes = 512;
 // through a SafeFileWriter: a temporary file that replaces it, or the file itself
 // with a backup. Throws RunError when the file cannot be opened, read or written;
 // the original is then left exactly as it was, as it is when the loss is refused. Without
-// `confirmLoss` a loss is accepted.
+// `confirmLoss` a loss is accepted. Progress, the question and the error all come on the
+// calling thread; only the writes go on a thread of their own.
 TransformResult TransformFile(const std::filesystem::path& path, std::string_view password,
                               CipherMode mode, TransformProgress& progress,
                               const LossConfirmation& confirmLoss = {},

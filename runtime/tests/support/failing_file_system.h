@@ -11,7 +11,7 @@ namespace vortalis::testing {
 // stopped by no permission bit.
 class FailingFileSystem : public FileSystem {
   public:
-    enum class Operation { CreateTemporary, WriteAt, Flush, Rename, MatchOriginal };
+    enum class Operation { CreateTemporary, ReadAt, WriteAt, Flush, Rename, MatchOriginal };
 
     FailingFileSystem(Operation failing, std::errc error, int succeedFirst = 0)
         : failing_(failing), error_(std::make_error_code(error)), remaining_(succeedFirst) {}
@@ -21,6 +21,14 @@ class FailingFileSystem : public FileSystem {
                                     Handle& handle) override {
         if (Fails(Operation::CreateTemporary)) return error_;
         return FileSystem::CreateTemporary(folder, prefix, access, path, handle);
+    }
+    std::error_code ReadAt(Handle handle, std::uint64_t offset, std::span<std::uint8_t> bytes,
+                           std::size_t& count) override {
+        if (Fails(Operation::ReadAt)) {
+            count = 0;
+            return error_;
+        }
+        return FileSystem::ReadAt(handle, offset, bytes, count);
     }
     std::error_code WriteAt(Handle handle, std::uint64_t offset,
                             std::span<const std::uint8_t> bytes) override {
