@@ -24,7 +24,7 @@ class SourceFile {
     SourceFile(const std::filesystem::path& path, FileSystem& files) : path_(path), files_(files) {
         ThrowOnError(files_.OpenForReading(path_, handle_), path_);
     }
-    ~SourceFile() { files_.Close(handle_); }
+    ~SourceFile() { Close(); }
     SourceFile(const SourceFile&) = delete;
     SourceFile& operator=(const SourceFile&) = delete;
 
@@ -38,6 +38,11 @@ class SourceFile {
         std::size_t count = 0;
         ThrowOnError(files_.ReadAt(handle_, offset, bytes, count), path_);
         return count;
+    }
+
+    void Close() {
+        if (handle_ != FileSystem::kNoHandle) files_.Close(handle_);
+        handle_ = FileSystem::kNoHandle;
     }
 
   private:
@@ -90,6 +95,8 @@ TransformResult TransformFile(const std::filesystem::path& path, std::string_vie
         ThrowOnError(writer.Discard(), path);
         return TransformResult::LeftUntouched;
     }
+    // Windows replaces no file that is still open for reading.
+    source.Close();
     ThrowOnError(writer.Commit(), path);
     return TransformResult::Rewritten;
 }
