@@ -22,8 +22,11 @@ inline ProgramResult RunCommandLine(const std::string& commandLine,
                                     const std::filesystem::path& errorFile,
                                     DWORD timeoutMilliseconds = 60000) {
     SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    const HANDLE error = CreateFileW(errorFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited,
-                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Shared: a process the child started may outlive it with the handle (Wine's
+    // first window starts its desktop process so), and the next run reuses the file.
+    const HANDLE error = CreateFileW(errorFile.c_str(), GENERIC_WRITE,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     &inherited, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (error == INVALID_HANDLE_VALUE) return {};
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
