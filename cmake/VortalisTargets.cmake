@@ -10,6 +10,15 @@ endif()
 # Tests keep the backups of files rewritten in place away from the user's own.
 set(VORTALIS_TEST_STATE "XDG_STATE_HOME=${CMAKE_BINARY_DIR}/test-state")
 
+# Under Wine, the first program run creates the Windows prefix (several
+# seconds), and no window may open: without a display an error box falls back
+# to standard error, as it does in CI on Linux.
+set(VORTALIS_DISCOVERY_TIMEOUT 5)
+if(CMAKE_CROSSCOMPILING_EMULATOR)
+  set(VORTALIS_DISCOVERY_TIMEOUT 120)
+  string(APPEND VORTALIS_TEST_STATE ";DISPLAY=;WAYLAND_DISPLAY=")
+endif()
+
 # vortalis_add_test(NAME source... LIBS lib...)
 # One GoogleTest executable, registered with CTest case by case.
 function(vortalis_add_test name)
@@ -18,6 +27,7 @@ function(vortalis_add_test name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main vortalis_warnings)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+                       DISCOVERY_TIMEOUT ${VORTALIS_DISCOVERY_TIMEOUT}
                        PROPERTIES ENVIRONMENT "${VORTALIS_TEST_STATE}")
 endfunction()
 

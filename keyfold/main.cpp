@@ -11,7 +11,7 @@
 int main(int argc, char** argv) {
     constexpr const char* kTitle = "Keyfold";
     try {
-        vortalis::RunKeyfold(vortalis::JoinArguments(argc, argv));
+        vortalis::RunKeyfold(vortalis::CommandLineText(argc, argv));
         return 0;
     } catch (const vortalis::RunError& error) {
         vortalis::ReportError(kTitle, error);

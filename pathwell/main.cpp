@@ -23,7 +23,7 @@
 
 int main(int argc, char** argv) {
     // Read before Qt takes out the options it knows.
-    const std::string argumentText = vortalis::JoinArguments(argc, argv);
+    const std::string argumentText = vortalis::CommandLineText(argc, argv);
 
     QApplication application(argc, argv);
     QTranslator translator;

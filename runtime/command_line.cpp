@@ -1,6 +1,15 @@
 #include "command_line.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace vortalis {
+namespace {
+
+bool IsBlank(char character) { return character == ' ' || character == '\t'; }
+
+}  // namespace
 
 std::string JoinArguments(int argc, const char* const* argv) {
     std::string text;
@@ -9,6 +18,26 @@ std::string JoinArguments(int argc, const char* const* argv) {
         text += argv[i];
     }
     return text;
+}
+
+std::string_view ArgumentTextOf(std::string_view commandLine) {
+    std::size_t at = 0;
+    if (!commandLine.empty() && commandLine.front() == '"') {
+        // A quoted program name has no escapes: the next quote closes it.
+        const std::size_t closing = commandLine.find('"', 1);
+        at = closing == std::string_view::npos ? commandLine.size() : closing + 1;
+    }
+    while (at < commandLine.size() && !IsBlank(commandLine[at])) ++at;
+    while (at < commandLine.size() && IsBlank(commandLine[at])) ++at;
+    return commandLine.substr(at);
+}
+
+std::string CommandLineText([[maybe_unused]] int argc, [[maybe_unused]] const char* const* argv) {
+#ifdef _WIN32
+    return std::string(ArgumentTextOf(GetCommandLineA()));
+#else
+    return JoinArguments(argc, argv);
+#endif
 }
 
 }  // namespace vortalis

@@ -22,6 +22,9 @@ struct FileStatus {
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
     std::int64_t created = 0;  // nanoseconds, 0 where the system does not say
+    // Windows: the hidden or system attribute, which keeps a file out of the
+    // searches for ordinary files. Other systems hide by name alone.
+    bool hidden = false;
 };
 
 // Who may read a new temporary file: as any new file of the user's, or the user

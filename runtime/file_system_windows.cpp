@@ -1,11 +1,14 @@
 // The file operations on the Windows API. Handles are the C runtime's file
 // descriptors; errors are given as the errno values the rest of the code reads.
 
+// clang-format off
+#include <windows.h>
+#include <aclapi.h>
+// clang-format on
 #include <fcntl.h>
 #include <io.h>
 #include <share.h>
 #include <sys/stat.h>
-#include <windows.h>
 
 #include <cerrno>
 #include <random>
@@ -65,6 +68,59 @@ void FillIdentity(HANDLE file, FileStatus& status) {
     const std::uint64_t ticks = (std::uint64_t{information.ftCreationTime.dwHighDateTime} << 32) |
                                 information.ftCreationTime.dwLowDateTime;
     status.created = static_cast<std::int64_t>(ticks * 100);  // 100-nanosecond ticks
+    status.hidden =
+        (information.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
+}
+
+// What a file's properties show and a copy must keep; read-only files are
+// refused before they are rewritten.
+constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                  FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+std::error_code MatchAttributes(HANDLE file, const std::filesystem::path& original) {
+    const DWORD attributes = GetFileAttributesW(original.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return ErrorFromWindows(GetLastError());
+    FILE_BASIC_INFO basic{};  // times left at 0 stay as they are
+    basic.FileAttributes =
+        (attributes & kKeptAttributes) != 0 ? attributes & kKeptAttributes : FILE_ATTRIBUTE_NORMAL;
+    if (!SetFileInformationByHandle(file, FileBasicInfo, &basic, sizeof basic))
+        return ErrorFromWindows(GetLastError());
+    return {};
+}
+
+// The owner, group and access list, explicit or inherited as the original's.
+std::error_code MatchSecurity(HANDLE file, const std::filesystem::path& original) {
+    constexpr SECURITY_INFORMATION kParts =
+        OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
+    PSID owner = nullptr;
+    PSID group = nullptr;
+    PACL access = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    DWORD code = GetNamedSecurityInfoW(original.c_str(), SE_FILE_OBJECT, kParts, &owner, &group,
+                                       &access, nullptr, &descriptor);
+    if (code != ERROR_SUCCESS) return ErrorFromWindows(code);
+    SECURITY_DESCRIPTOR_CONTROL control = 0;
+    DWORD revision = 0;
+    GetSecurityDescriptorControl(descriptor, &control, &revision);
+    const SECURITY_INFORMATION inheritance = (control & SE_DACL_PROTECTED) != 0
+                                                 ? PROTECTED_DACL_SECURITY_INFORMATION
+                                                 : UNPROTECTED_DACL_SECURITY_INFORMATION;
+    // The handle was opened for its data only; the path opens it for its rights.
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = GetFinalPathNameByHandleW(file, path.data(), static_cast<DWORD>(path.size()), 0);
+    if (length >= path.size()) {
+        path.resize(length);
+        length = GetFinalPathNameByHandleW(file, path.data(), static_cast<DWORD>(path.size()), 0);
+    }
+    if (length == 0 || length >= path.size()) {
+        code = GetLastError();
+    } else {
+        path.resize(length);
+        code = SetNamedSecurityInfoW(path.data(), SE_FILE_OBJECT, kParts | inheritance, owner,
+                                     group, access, nullptr);
+    }
+    LocalFree(descriptor);
+    return code == ERROR_SUCCESS ? std::error_code{} : ErrorFromWindows(code);
 }
 
 }  // namespace
@@ -174,8 +230,12 @@ std::error_code FileSystem::Truncate(Handle handle, std::uint64_t size) {
     return error != 0 ? std::error_code{error, std::generic_category()} : std::error_code{};
 }
 
-std::error_code FileSystem::MatchOriginal(Handle, const std::filesystem::path&, const FileStatus&) {
-    return {};  // a new file in the same folder inherits the folder's access rules
+std::error_code FileSystem::MatchOriginal(Handle handle, const std::filesystem::path& original,
+                                          const FileStatus&) {
+    const auto file = reinterpret_cast<HANDLE>(_get_osfhandle(handle));
+    if (file == INVALID_HANDLE_VALUE) return std::make_error_code(std::errc::bad_file_descriptor);
+    if (std::error_code error = MatchSecurity(file, original)) return error;
+    return MatchAttributes(file, original);
 }
 
 std::error_code FileSystem::Flush(Handle handle) {

@@ -25,7 +25,7 @@ class SourceFile {
     SourceFile(const std::filesystem::path& path, FileSystem& files) : path_(path), files_(files) {
         ThrowOnError(files_.OpenForReading(path_, handle_), path_, FileStep::Reading);
     }
-    ~SourceFile() { files_.Close(handle_); }
+    ~SourceFile() { Close(); }
     SourceFile(const SourceFile&) = delete;
     SourceFile& operator=(const SourceFile&) = delete;
 
@@ -39,6 +39,11 @@ class SourceFile {
         std::size_t count = 0;
         ThrowOnError(files_.ReadAt(handle_, offset, bytes, count), path_, FileStep::Reading);
         return count;
+    }
+
+    void Close() {
+        if (handle_ != FileSystem::kNoHandle) files_.Close(handle_);
+        handle_ = FileSystem::kNoHandle;
     }
 
   private:
@@ -94,6 +99,8 @@ TransformResult TransformFile(const std::filesystem::path& path, std::string_vie
         ThrowOnError(writer.Discard(), path);
         return TransformResult::LeftUntouched;
     }
+    // Windows replaces no file that is still open for reading.
+    source.Close();
     ThrowOnError(writer.Commit(), path);
     return TransformResult::Rewritten;
 }

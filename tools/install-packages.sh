@@ -14,7 +14,8 @@ packages=(
   qt6-translations-l10n  # Qt's own dialogs in French
   lintian appstream  # the package and its metadata checked as Debian and software centres do
   clang libclang-rt-14-dev
-  g++-mingw-w64-x86-64
+  g++-mingw-w64-x86-64 googletest  # the Windows build, with GoogleTest from its sources
+  wine64  # runs the Windows build's tests
   acl  # setfacl, for the tests of files shared through access lists
 )
 [ "${1:-}" = "--with-demo-tools" ] && packages+=(xxd xclip imagemagick)

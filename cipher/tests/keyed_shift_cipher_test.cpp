@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "known_vectors.h"
 #include "one_call_cipher.h"
 #include "reference_cipher.h"
 
@@ -14,17 +15,9 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 using testing::CipherInOneCall;
+using testing::FromHex;
 using testing::ReferenceOffsets;
 using testing::ReferenceTransform;
-
-Bytes FromHex(std::string_view hex) {
-    Bytes bytes;
-    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
-        bytes.push_back(
-            static_cast<std::uint8_t>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16)));
-    }
-    return bytes;
-}
 
 Bytes RandomBytes(std::size_t count, std::mt19937& random) {
     std::uniform_int_distribution<int> byte(0, 255);
@@ -41,17 +34,16 @@ std::string RandomPassword(std::size_t length, std::mt19937& random) {
 }
 
 TEST(KeyedShiftCipher, EnciphersTheKnownVectorsOfStoredFiles) {
-    Bytes plain(8, 0);
-    for (char c : std::string("Bonjour")) plain.push_back(static_cast<std::uint8_t>(c));
-    EXPECT_EQ(CipherInOneCall("secret", CipherMode::Encipher, plain),
-              FromHex("030405030202020042706e6c727a74"));
-    EXPECT_EQ(CipherInOneCall("cl\xE9", CipherMode::Encipher, plain),
-              FromHex("0202000101010200446f6e6a707673"));
-    EXPECT_EQ(CipherInOneCall("Mot de Passe", CipherMode::Encipher, plain),
-              FromHex("06020b09080905014a727872797f78"));
-    EXPECT_EQ(CipherInOneCall("Mot de Passe", CipherMode::Decipher,
-                              FromHex("06020b09080905014a727872797f78")),
-              plain);
+    const Bytes plain = testing::KnownVectorPlain();
+    for (const testing::KnownVector& vector : testing::kKnownVectors) {
+        EXPECT_EQ(CipherInOneCall(vector.password, CipherMode::Encipher, plain),
+                  FromHex(vector.encipheredHex))
+            << vector.password;
+        EXPECT_EQ(
+            CipherInOneCall(vector.password, CipherMode::Decipher, FromHex(vector.encipheredHex)),
+            plain)
+            << vector.password;
+    }
 }
 
 TEST(KeyedShiftCipher, EmptyAndOneCharacterPasswordsLeaveDataUnchanged) {

@@ -47,7 +47,12 @@ TEST_F(KeyfoldRunTest, EnciphersInPlaceAndDeciphersBack) {
 TEST_F(KeyfoldRunTest, KeysAnAccentedPasswordByItsWindows1252Bytes) {
     const Bytes plain = SampleBytes(100);
     WriteBytes(file, plain);
+    // As each system's command line brings it: Windows-1252 there, UTF-8 here.
+#ifdef _WIN32
+    ASSERT_EQ(KeyfoldErrorNumber(Line("cl\xE9", "c")), 0);
+#else
     ASSERT_EQ(KeyfoldErrorNumber(Line("clé", "c")), 0);
+#endif
     EXPECT_EQ(ReadBytes(file), CipherInOneCall("cl\xE9", CipherMode::Encipher, plain));
 }
 
@@ -90,9 +95,12 @@ TEST_F(KeyfoldRunTest, ReportsMissingFilesWhateverTheirFolderAndNamesThatAreNoFi
 TEST_F(KeyfoldRunTest, RefusesAnUnknownModeOrPasswordWithoutWritingAnything) {
     const Bytes plain = SampleBytes(200);
     WriteBytes(file, plain);
-    for (const std::string& line :
-         {Line("secret", " C"), Line("secret", "X"), Line("secret", ""), Line("secret", "C,more"),
-          std::string(""), Line("snow☃", "C")}) {
+    std::vector<std::string> lines{Line("secret", " C"), Line("secret", "X"), Line("secret", ""),
+                                   Line("secret", "C,more"), std::string("")};
+#ifndef _WIN32  // a Windows command line holds Windows-1252 characters only
+    lines.push_back(Line("snow☃", "C"));
+#endif
+    for (const std::string& line : lines) {
         EXPECT_EQ(KeyfoldErrorNumber(line), run_error::kInvalidCall) << line;
         ExpectOnlyTheFileHolding(plain);
     }

@@ -127,9 +127,12 @@ NoteSettings ParseSettings(std::string_view text) {
 
 bool SettingsFilePresent(const std::filesystem::path& path, FileSystem& files) {
     const std::string name = path.filename().string();
-    if (name.empty() || name.front() == '.') return false;
+    if (name.empty()) return false;
+#ifndef _WIN32
+    if (name.front() == '.') return false;
+#endif
     FileStatus status;
-    return !files.Status(path, status) && status.isRegular;
+    return !files.Status(path, status) && status.isRegular && !status.hidden;
 }
 
 LoadedSettings LoadSettings(const std::filesystem::path& path,

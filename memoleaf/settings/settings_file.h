@@ -11,7 +11,8 @@
 namespace vortalis::memoleaf {
 
 // Whether the settings file is there: an ordinary file, neither a folder nor
-// hidden (on this platform a name that starts with ".").
+// hidden (on Windows the hidden or system attribute, elsewhere a name that
+// starts with ".").
 bool SettingsFilePresent(const std::filesystem::path& path, FileSystem& files = SystemFiles());
 
 // The ten fields of `path`, or the defaults when the file is absent. A file that

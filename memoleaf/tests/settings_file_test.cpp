@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "failing_file_system.h"
 #include "temporary_folder.h"
 
@@ -141,9 +145,29 @@ TEST_F(SettingsFileTest, AsksForTheFirstScreenFontOnlyWhenTheDefaultsAreNeeded) 
 }
 
 TEST_F(SettingsFileTest, CountsOnlyOrdinaryFilesAsPresent) {
+#ifdef _WIN32
+    // Windows hides a file by its attributes, whatever its name.
+    const std::filesystem::path hidden = folder / "Cache.PRM";
+    WriteText(hidden, kExampleFile);
+    EXPECT_TRUE(SettingsFilePresent(hidden));
+    for (const DWORD attribute : {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM}) {
+        ASSERT_TRUE(SetFileAttributesW(hidden.c_str(), attribute));
+        if ((GetFileAttributesW(hidden.c_str()) & attribute) == 0)
+            GTEST_SKIP() << "this folder's file system keeps no attributes (tmpfs under Wine)";
+        EXPECT_FALSE(SettingsFilePresent(hidden)) << attribute;
+    }
+    for (const DWORD attribute : {FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_ARCHIVE}) {
+        ASSERT_TRUE(SetFileAttributesW(hidden.c_str(), attribute));
+        EXPECT_TRUE(SettingsFilePresent(hidden)) << attribute;
+    }
+    SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    WriteText(folder / ".Memoleaf.PRM", kExampleFile);
+    EXPECT_TRUE(SettingsFilePresent(folder / ".Memoleaf.PRM"));
+#else
     const std::filesystem::path hidden = folder / ".Memoleaf.PRM";
     WriteText(hidden, kExampleFile);
     EXPECT_FALSE(SettingsFilePresent(hidden));
+#endif
     const LoadedSettings loaded = LoadSettings(hidden, "DejaVu Sans", kPaleYellow, 0);
     EXPECT_TRUE(loaded.settingsChanged);
     EXPECT_FALSE(loaded.damage);

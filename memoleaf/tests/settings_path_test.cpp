@@ -47,6 +47,9 @@ TEST_F(ChooseSettingsPathTest, KeepsTheFileBesideTheProgramInTheProductsOwnFolde
     EXPECT_EQ(Chosen(), "/home/lea/vortalis/Memoleaf.PRM");
 }
 
+// An installed Windows program keeps its files beside it: only this system
+// moves them to the user's configuration folder.
+#ifndef _WIN32
 TEST_F(ChooseSettingsPathTest, OtherwiseUsesTheUsersConfigurationFolder) {
     places.writable = false;
     places.environment["HOME"] = "/home/lea";
@@ -69,6 +72,7 @@ TEST_F(ChooseSettingsPathTest, IgnoresRelativeConfigurationFolders) {
     places.environment["HOME"] = "lea";
     EXPECT_EQ(Chosen(), "/home/lea/vortalis/Memoleaf.PRM");
 }
+#endif
 
 }  // namespace
 }  // namespace vortalis::memoleaf

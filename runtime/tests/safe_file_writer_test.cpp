@@ -1,7 +1,6 @@
 #include "safe_file_writer.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include "failing_file_system.h"
 #include "rewrite_recovery.h"
@@ -18,10 +17,10 @@ using testing::TemporaryFolder;
 using testing::WriteBytes;
 using Operation = FailingFileSystem::Operation;
 
-ino_t Inode(const std::filesystem::path& path) {
-    struct stat info {};
-    ::stat(path.c_str(), &info);
-    return info.st_ino;
+std::uint64_t Inode(const std::filesystem::path& path) {
+    FileStatus status;
+    SystemFiles().Status(path, status);
+    return status.inode;
 }
 
 class SafeFileWriterTest : public ::testing::Test {
@@ -41,20 +40,27 @@ class SafeFileWriterTest : public ::testing::Test {
 };
 
 TEST_F(SafeFileWriterTest, ReplacesTheContentKeepingPermissionsAndLeavingNothingBehind) {
+    // Windows has no permission bits; its attributes and security have tests of their own.
+#ifndef _WIN32
     std::filesystem::permissions(file, std::filesystem::perms::owner_read |
                                            std::filesystem::perms::owner_write |
                                            std::filesystem::perms::group_read);
+#endif
     ASSERT_FALSE(Replace());
     EXPECT_EQ(ReadBytes(file), newBytes);
+#ifndef _WIN32
     EXPECT_EQ(std::filesystem::status(file).permissions() & std::filesystem::perms::all,
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
                   std::filesystem::perms::group_read);
+#endif
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"secrets.txt"});
 }
 
 TEST_F(SafeFileWriterTest, FollowsASymbolicLinkAndReplacesItsTarget) {
     const auto link = folder / "link.txt";
-    std::filesystem::create_symlink(file, link);
+    std::error_code error;
+    std::filesystem::create_symlink(file, link, error);
+    if (error) GTEST_SKIP() << "no symbolic links here: " << error.message();
     ASSERT_FALSE(WriteWholeFile(link, newBytes));
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(ReadBytes(file), newBytes);
@@ -116,12 +122,15 @@ TEST_F(SafeFileWriterTest, TheBackupIsTheUsersAloneAndHeldWhileTheRewriteLasts) 
     ASSERT_FALSE(writer.Write(std::span(newBytes).first(10)));
     const auto names = backups.Entries();
     ASSERT_EQ(names.size(), 2u);  // the backup and its record
+    // On Windows the folder is in the user's own profile, the user's alone already.
+#ifndef _WIN32
     for (const std::string& name : names) {
         EXPECT_EQ(std::filesystem::status(backups.Folder() / name).permissions(),
                   std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     }
     EXPECT_EQ(std::filesystem::status(backups.Folder()).permissions(),
               std::filesystem::perms::owner_all);
+#endif
     EXPECT_TRUE(RecoverInterruptedRewrites().empty()) << "a live rewrite is left alone";
     EXPECT_EQ(backups.Entries().size(), 2u);
     writer.Discard();

@@ -35,6 +35,11 @@ TEST(IsProductFolder, AWritableFolderOutsideTheSystemsOwnIsTheProducts) {
                        "/usr/local/bin", "/sbin"};
     EXPECT_TRUE(IsProductFolder("/home/lea/build/bin", places));
     EXPECT_FALSE(IsProductFolder("/home/lea/ailleurs", places)) << "not writable";
+#ifdef _WIN32
+    // A Windows installation keeps the product's files beside it.
+    places.writable.insert("C:\\Program Files\\VORTALIS");
+    EXPECT_TRUE(IsProductFolder("C:\\Program Files\\VORTALIS", places));
+#else
     // Root may write the system's folders; a program there is installed all the same.
     for (const char* installed : {"/usr/libexec/vortalis", "/opt/vortalis", "/usr/local/bin",
                                   "/sbin", "/usr/../usr/bin", "/lib/vortalis", "/bin"}) {
@@ -42,6 +47,7 @@ TEST(IsProductFolder, AWritableFolderOutsideTheSystemsOwnIsTheProducts) {
     }
     places.writable.insert("/usrlocal/bin");
     EXPECT_TRUE(IsProductFolder("/usrlocal/bin", places)) << "a name that only begins alike";
+#endif
 }
 
 TEST(UserStartFolder, IsTheHomeThenTheCurrentFolderThenTheRoot) {

@@ -18,10 +18,12 @@ TEST(FileSearchTest, FindsOnlyOrdinaryVisibleFilesByTheirExactName) {
     TemporaryFolder folder;
     WriteBytes(folder / "notes.txt", {1});
     WriteBytes(folder / ".cache", {1});
-    WriteBytes(folder / "a?b", {1});
     std::filesystem::create_directory(folder / "archives");
     EXPECT_TRUE(IsOrdinaryFile(folder / "notes.txt"));
+#ifndef _WIN32  // Windows allows no "?" in a file's name
+    WriteBytes(folder / "a?b", {1});
     EXPECT_TRUE(IsOrdinaryFile(folder / "a?b"));
+#endif
     EXPECT_FALSE(IsOrdinaryFile(folder / "*.txt"));
     EXPECT_FALSE(IsOrdinaryFile(folder / "n?tes.txt"));
     EXPECT_FALSE(IsOrdinaryFile(folder / ".cache"));
@@ -42,8 +44,10 @@ TEST(FileSearchTest, TheFolderReaderListsVisibleSubfoldersAndFilesApartInOrder) 
     for (const char* name : {"Zeta", "alpha", ".git"})
         std::filesystem::create_directory(folder / name);
     SystemFolderReader reader;
-    EXPECT_EQ(reader.OrdinaryFiles(folder.Path()), (std::vector<std::string>{"A.txt", "b.txt"}));
-    EXPECT_EQ(reader.Subfolders(folder.Path()), (std::vector<std::string>{"alpha", "Zeta"}));
+    EXPECT_EQ(reader.OrdinaryFiles(folder.Path().string()),
+              (std::vector<std::string>{"A.txt", "b.txt"}));
+    EXPECT_EQ(reader.Subfolders(folder.Path().string()),
+              (std::vector<std::string>{"alpha", "Zeta"}));
     EXPECT_THROW(reader.Subfolders((folder / "absent").string()), RunError);
 }
 

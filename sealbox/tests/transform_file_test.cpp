@@ -88,12 +88,16 @@ TEST_F(TransformFileTest, GivesTheBytesOfOneCipherPassOverTheWholeFileBothWays) 
 
 TEST_F(TransformFileTest, KeepsNameAndPlaceAndLeavesNoOtherFile) {
     WriteBytes(file, SampleBytes(3000));
-    std::filesystem::permissions(
-        file, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     Transform(CipherMode::Encipher);
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"rapport.doc"});
+    // Windows has no permission bits: the rewrite's own tests check its attributes.
+#ifndef _WIN32
+    std::filesystem::permissions(
+        file, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    Transform(CipherMode::Decipher);
     EXPECT_EQ(std::filesystem::status(file).permissions() & std::filesystem::perms::all,
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+#endif
 }
 
 TEST_F(TransformFileTest, AFailurePartWayLeavesTheOriginalWholeAndNoTemporaryFile) {
@@ -241,6 +245,8 @@ TEST_F(LostBytesTest, NothingIsAskedWhenNothingIsLost) {
     EXPECT_TRUE(asked.empty());
 }
 
+// Windows allows no "*" or "?" in a file's name.
+#ifndef _WIN32
 TEST_F(TransformFileTest, ANameWithWildcardsIsTakenLiterally) {
     const auto starred = folder / "a*.txt";
     const Bytes plain = SampleBytes(700);
@@ -250,6 +256,7 @@ TEST_F(TransformFileTest, ANameWithWildcardsIsTakenLiterally) {
     EXPECT_EQ(ReadBytes(starred), testing::CipherInOneCall("clef", CipherMode::Encipher, plain));
     EXPECT_EQ(ReadBytes(folder / "ab.txt"), plain);
 }
+#endif
 
 }  // namespace
 }  // namespace vortalis

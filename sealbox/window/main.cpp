@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     const vortalis::UserPlaces places;
     vortalis::Sealboxfrm form(
         {dialogs, endSound, programEnd, volumes, folders, vortalis::SystemFiles(), places},
-        {vortalis::JoinArguments(argc, argv), vortalis::CurrentProgram()});
+        {vortalis::CommandLineText(argc, argv), vortalis::CurrentProgram()});
     form.Load();
     if (form.Ended()) return 1;
     form.show();

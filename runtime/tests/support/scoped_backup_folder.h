@@ -3,26 +3,36 @@
 // Points the backups of rewrites in place at a folder of the test's own for as
 // long as it lives, so that tests neither see nor touch the user's.
 
+#include <chrono>
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <thread>
 
+#include "environment.h"
 #include "rewrite_backup.h"
 #include "temporary_folder.h"
 
 namespace vortalis::testing {
 
+// Where BackupFolder() starts from.
+#ifdef _WIN32
+inline constexpr const char* kBackupBaseVariable = "LOCALAPPDATA";
+#else
+inline constexpr const char* kBackupBaseVariable = "XDG_STATE_HOME";
+#endif
+
 class ScopedBackupFolder {
   public:
     ScopedBackupFolder() {
-        if (const char* value = std::getenv("XDG_STATE_HOME")) previous_ = value;
-        ::setenv("XDG_STATE_HOME", state_.Path().c_str(), 1);
+        if (const char* value = std::getenv(kBackupBaseVariable)) previous_ = value;
+        SetVariable(kBackupBaseVariable, state_.Path().string());
     }
     ~ScopedBackupFolder() {
         if (previous_) {
-            ::setenv("XDG_STATE_HOME", previous_->c_str(), 1);
+            SetVariable(kBackupBaseVariable, *previous_);
         } else {
-            ::unsetenv("XDG_STATE_HOME");
+            UnsetVariable(kBackupBaseVariable);
         }
     }
     ScopedBackupFolder(const ScopedBackupFolder&) = delete;
@@ -57,7 +67,28 @@ class ScopedBackupFolder {
 
   private:
     TemporaryFolder state_;
+
     std::optional<std::string> previous_;
 };
+
+// Recovery knows the file it backed up by its creation time, among others. Wine
+// reports the time of the last change in its place, so that a rewritten file
+// looks like a new one there; Windows itself keeps it.
+inline bool CreationTimeSurvivesRewrites() {
+    TemporaryFolder folder;
+    const std::filesystem::path file = folder / "probe";
+    WriteBytes(file, {1});
+    FileStatus before;
+    SystemFiles().Status(file, before);
+    // Past the coarsest clock a file system keeps.
+    for (int wait = 0; wait < 25; ++wait) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        WriteBytes(file, {2});
+        FileStatus after;
+        SystemFiles().Status(file, after);
+        if (after.created != before.created) return false;
+    }
+    return true;
+}
 
 }  // namespace vortalis::testing
