@@ -21,7 +21,7 @@ struct FileStatus {
     // tells it from a later file that was given the same number.
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
-    std::int64_t created = 0;  // nanoseconds, 0 where the system does not say
+    std::int64_t created = 0;  // in the system's own unit, 0 where it does not say
     // Windows: the hidden or system attribute, which keeps a file out of the
     // searches for ordinary files. Other systems hide by name alone.
     bool hidden = false;

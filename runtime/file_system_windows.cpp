@@ -67,7 +67,8 @@ void FillIdentity(HANDLE file, FileStatus& status) {
     status.inode = (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow;
     const std::uint64_t ticks = (std::uint64_t{information.ftCreationTime.dwHighDateTime} << 32) |
                                 information.ftCreationTime.dwLowDateTime;
-    status.created = static_cast<std::int64_t>(ticks * 100);  // 100-nanosecond ticks
+    // Kept in 100-nanosecond ticks: it is only compared, never shown.
+    status.created = static_cast<std::int64_t>(ticks);
     status.hidden =
         (information.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
 }
