@@ -29,6 +29,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# xvfb-run -a takes the first free display from the number it is given: start
+# somewhere at random, so that two servers started at once do not pick the same.
+display_number() { echo $((100 + RANDOM % 800)); }
+
 if [ "$(id -u)" -eq 0 ]; then
   dpkg -i "$package" >/dev/null
   installed_here=yes
@@ -84,7 +88,7 @@ chmod 755 "$scratch/memoleaf-session.sh"
 mkdir -m 700 "$home/runtime"
 [ ${#run_as_user[@]} -eq 0 ] || chown nobody "$home/runtime"
 if ! "${run_as_user[@]}" env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/runtime" \
-    xvfb-run -a -s '-screen 0 1024x768x24' "$scratch/memoleaf-session.sh" >"$scratch/memoleaf.log" 2>&1; then
+    xvfb-run -a -n "$(display_number)" -s '-screen 0 1024x768x24' "$scratch/memoleaf-session.sh" >"$scratch/memoleaf.log" 2>&1; then
   cat "$scratch/memoleaf.log" >&2
   echo "package: the installed Memoleaf did not end well" >&2
   exit 1
@@ -115,7 +119,7 @@ wait \$box
 SESSION
 chmod 755 "$scratch/sealbox-session.sh"
 if ! "${run_as_user[@]}" env HOME="$home" XDG_RUNTIME_DIR="$home/runtime" \
-    xvfb-run -a -s '-screen 0 1024x768x24' "$scratch/sealbox-session.sh" >"$scratch/sealbox.log" 2>&1; then
+    xvfb-run -a -n "$(display_number)" -s '-screen 0 1024x768x24' "$scratch/sealbox-session.sh" >"$scratch/sealbox.log" 2>&1; then
   cat "$scratch/sealbox.log" >&2
   echo "package: the installed Sealbox did not end well" >&2
   exit 1
