@@ -38,15 +38,8 @@ int main(int argc, char** argv) {
     vortalis::pathwell::LinuxShell shell;
 #endif
     vortalis::pathwell::Pathwell_frm form(window, dialogs, shell);
-    try {
-        form.Form_load(argumentText);
-    } catch (const vortalis::RunError& error) {
-        vortalis::ReportError(vortalis::CurrentProgram().stem, error);
-        return 1;
-    } catch (const std::bad_alloc&) {
-        vortalis::ReportError(vortalis::CurrentProgram().stem,
-                              vortalis::RunError(vortalis::run_error::kOutOfMemory));
-        return 1;
-    }
-    return 0;
+    const auto error = vortalis::ErrorEscaping([&] { form.Form_load(argumentText); });
+    if (!error) return 0;
+    vortalis::ReportError(vortalis::CurrentProgram().stem, *error);
+    return 1;
 }

@@ -4,12 +4,9 @@
 #include <windows.h>
 #endif
 
+#include "text_fields.h"
+
 namespace vortalis {
-namespace {
-
-bool IsBlank(char character) { return character == ' ' || character == '\t'; }
-
-}  // namespace
 
 std::string JoinArguments(int argc, const char* const* argv) {
     std::string text;

@@ -1,6 +1,7 @@
 #include "run_error.h"
 
 #include <cerrno>
+#include <new>
 
 namespace vortalis {
 
@@ -146,6 +147,17 @@ RunError FileError(std::error_code error, const std::filesystem::path& path, Fil
     return About(classic, step == FileStep::Reading
                               ? "le fichier " + file + " ne peut pas être lu"
                               : "le fichier " + file + " ne peut pas être modifié");
+}
+
+std::optional<RunError> ErrorEscaping(const std::function<void()>& work) {
+    try {
+        work();
+        return std::nullopt;
+    } catch (const RunError& error) {
+        return error;
+    } catch (const std::bad_alloc&) {
+        return RunError(run_error::kOutOfMemory);
+    }
 }
 
 }  // namespace vortalis

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -64,6 +66,10 @@ RunError About(const RunError& error, const std::string& what);
 
 // What was being done to a file when the system refused.
 enum class FileStep { Reading, Writing };
+
+// Runs `work` under the programs' top-level error policy: a RunError that
+// escapes it, or a lack of memory (error 7), comes back as the error to report.
+std::optional<RunError> ErrorEscaping(const std::function<void()>& work);
 
 // The error for a failed operation on `path`, naming the file and, for a
 // refusal, whether reading or writing it was refused.

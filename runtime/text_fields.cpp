@@ -6,8 +6,6 @@
 namespace vortalis {
 namespace {
 
-bool IsBlank(char character) { return character == ' ' || character == '\t'; }
-
 std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);

@@ -7,6 +7,9 @@
 
 namespace vortalis {
 
+// A space or a tab: what the field reader and the command line skip.
+inline bool IsBlank(char character) { return character == ' ' || character == '\t'; }
+
 // Reads the comma-separated text-field format of the programs' settings and
 // colour files: fields separated by commas or line ends (CR LF, LF or CR),
 // blanks around a field skipped, a field that opens with a double quote running

@@ -2,11 +2,10 @@
 
 #include "ansi_text.h"
 #include "run_error.h"
+#include "text_fields.h"
 
 namespace vortalis::memoleaf {
 namespace {
-
-bool IsBlank(char character) { return character == ' ' || character == '\t'; }
 
 bool NeedsQuotes(const std::string& name) {
     if (name.empty()) return false;
@@ -14,23 +13,21 @@ bool NeedsQuotes(const std::string& name) {
            name.front() == '"';
 }
 
-std::string Quoted(const std::string& name) { return "«\u00A0" + name + "\u00A0»"; }
-
 }  // namespace
 
 std::optional<std::string> FontNameProblem(const std::string& utf8Name) {
     try {
         Utf8ToAnsi(utf8Name);
     } catch (const AnsiConversionError& error) {
-        return "Le nom de police " + Quoted(utf8Name) +
+        return "Le nom de police " + InFrench(utf8Name) +
                " ne peut pas être enregistré dans le fichier de réglages (" + error.what() + ").";
     }
     if (utf8Name.find_first_of("\r\n") != std::string::npos) {
-        return "Le nom de police " + Quoted(utf8Name) +
+        return "Le nom de police " + InFrench(utf8Name) +
                " contient un saut de ligne et ne peut pas être enregistré.";
     }
     if (NeedsQuotes(utf8Name) && utf8Name.find('"') != std::string::npos) {
-        return "Le nom de police " + Quoted(utf8Name) +
+        return "Le nom de police " + InFrench(utf8Name) +
                " contient des guillemets et ne peut pas être enregistré.";
     }
     return std::nullopt;

@@ -217,6 +217,7 @@ TEST_F(StartingAProgram, RaisesTheRunErrorWhenThePathCannotStart) {
     }
     try {
         shell.Start({(folder / "absent").string(), std::nullopt}, WindowStyle::kNormalWithFocus);
+        ADD_FAILURE() << "a missing program started";
     } catch (const RunError& error) {
         EXPECT_EQ(error.Number(), run_error::kFileNotFound);
     }

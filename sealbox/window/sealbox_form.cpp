@@ -268,13 +268,8 @@ void Sealboxfrm::OpenFolder(const QString& folder) {
 
 void Sealboxfrm::Handle(const std::function<void()>& handler) {
     if (ended_ || busy_) return;
-    try {
-        handler();
-    } catch (const RunError& error) {
-        services_.dialogs.ReportError(error);
-        EndProgram(1);
-    } catch (const std::bad_alloc&) {
-        services_.dialogs.ReportError(RunError(run_error::kOutOfMemory));
+    if (const std::optional<RunError> error = ErrorEscaping(handler)) {
+        services_.dialogs.ReportError(*error);
         EndProgram(1);
     }
 }
