@@ -192,13 +192,17 @@ class MemoleafFrmTest : public QObject {
         for (QAction* action : menus[0]->menu()->actions()) {
             entries << action->text() + QLatin1Char('|') + action->shortcut().toString();
         }
-        QCOMPARE(entries, (QStringList{"&Copier|Ctrl+C", "c&Ouleur|", "changer la &Police|Ctrl+P",
-                                       "&Quitter|Ctrl+Q", "co&Uper|Ctrl+X"}));
+        QCOMPARE(
+            entries,
+            (QStringList{QStringLiteral("&Copier|Ctrl+C"), QStringLiteral("c&Ouleur|"),
+                         QStringLiteral("changer la &Police|Ctrl+P"),
+                         QStringLiteral("&Quitter|Ctrl+Q"), QStringLiteral("co&Uper|Ctrl+X")}));
         QStringList colours;
         for (QAction* action : menus[0]->menu()->actions()[1]->menu()->actions()) {
             colours << action->text() + QLatin1Char('|') + action->shortcut().toString();
         }
-        QCOMPARE(colours, (QStringList{"du &Fond|Ctrl+F", "du &Texte|Ctrl+T"}));
+        QCOMPARE(colours, (QStringList{QStringLiteral("du &Fond|Ctrl+F"),
+                                       QStringLiteral("du &Texte|Ctrl+T")}));
     }
 
     void theCaptionIsTheCreditLineSeparatedBy9E() {

@@ -99,6 +99,9 @@ class Window {
     }
     const SealboxControls& C() const { return form->Controls(); }
 
+    void Click(int button, const std::filesystem::path& file, const char* password) {
+        Click(button, file, QString::fromUtf8(password));
+    }
     void Click(int button, const std::filesystem::path& file, const QString& password) {
         C().Text1->setText(Q(file));
         C().Text2->setText(password);
