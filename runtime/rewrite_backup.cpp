@@ -1,7 +1,8 @@
 #include "rewrite_backup.h"
 
-#include <cstdlib>
 #include <vector>
+
+#include "user_places.h"
 
 namespace vortalis {
 namespace {
@@ -21,15 +22,6 @@ std::optional<std::uint64_t> TakeNumber(std::string_view& text, char end) {
     }
     text.remove_prefix(stop + 1);
     return value;
-}
-
-std::optional<std::filesystem::path> FolderFromVariable(const char* name, const char* below) {
-    const char* value = std::getenv(name);
-    if (value == nullptr || *value == '\0') return std::nullopt;
-    const std::filesystem::path folder(value);
-    // The specification of these variables ignores relative paths.
-    if (!folder.is_absolute()) return std::nullopt;
-    return below == nullptr ? folder : folder / below;
 }
 
 }  // namespace
@@ -62,11 +54,14 @@ std::optional<RewriteRecord> ParseRewriteRecord(std::string_view text) {
 }
 
 std::optional<std::filesystem::path> BackupFolder() {
+    const UserPlaces places;
 #ifdef _WIN32
-    const auto base = FolderFromVariable("LOCALAPPDATA", nullptr);
+    const auto base = FolderNamedBy(places, "LOCALAPPDATA");
 #else
-    auto base = FolderFromVariable("XDG_STATE_HOME", nullptr);
-    if (!base) base = FolderFromVariable("HOME", ".local/state");
+    auto base = FolderNamedBy(places, "XDG_STATE_HOME");
+    if (!base) {
+        if (const auto home = FolderNamedBy(places, "HOME")) base = *home / ".local" / "state";
+    }
 #endif
     if (!base) return std::nullopt;
     return *base / "vortalis";

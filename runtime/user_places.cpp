@@ -56,6 +56,14 @@ std::filesystem::path UserPlaces::CurrentFolder() const {
     return std::filesystem::current_path(error);
 }
 
+std::optional<std::filesystem::path> FolderNamedBy(const UserPlaces& places, const char* variable) {
+    const std::optional<std::string> value = places.Environment(variable);
+    if (!value) return std::nullopt;
+    std::filesystem::path folder(*value);
+    if (!folder.is_absolute()) return std::nullopt;
+    return folder;
+}
+
 bool IsProductFolder(const std::filesystem::path& programFolder, const UserPlaces& places) {
     return !InSystemFolder(programFolder) && places.FolderWritable(programFolder);
 }

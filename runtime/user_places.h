@@ -18,6 +18,10 @@ class UserPlaces {
     virtual std::filesystem::path CurrentFolder() const;
 };
 
+// The folder an environment variable names, if it names one by an absolute
+// path: the XDG rules ignore relative ones.
+std::optional<std::filesystem::path> FolderNamedBy(const UserPlaces& places, const char* variable);
+
 // Whether the program's folder is the product's own folder, where the product's
 // files are (a Windows installation, a build folder, an unpacked copy): a folder
 // outside the system's own (/usr, /opt, /lib, /bin, /sbin) that the user may

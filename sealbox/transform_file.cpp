@@ -29,9 +29,10 @@ class SourceFile {
     SourceFile(const SourceFile&) = delete;
     SourceFile& operator=(const SourceFile&) = delete;
 
+    // The open file's, not whatever the path may name by now.
     std::uint64_t Length() {
         FileStatus status;
-        ThrowOnError(files_.Status(path_, status), path_, FileStep::Reading);
+        ThrowOnError(files_.StatusOf(handle_, status), path_, FileStep::Reading);
         return status.size;
     }
 

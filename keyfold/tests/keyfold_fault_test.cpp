@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "environment.h"
 #include "keyfold_error_number.h"
 #include "kill_test.h"
 #include "one_call_cipher.h"
@@ -118,13 +119,11 @@ TEST(KeyfoldFaults, WithoutAFolderForTheBackupAFileInPlaceIsRefusedUntouched) {
     const Bytes plain = SampleBytes(100);
     WriteBytes(file, plain);
     std::filesystem::create_hard_link(file, folder / "copie.txt");
-    const char* home = std::getenv("HOME");
-    const std::string savedHome = home != nullptr ? home : "";
-    testing::ScopedBackupFolder backups;
-    ::unsetenv("XDG_STATE_HOME");
-    ::unsetenv("HOME");
-    EXPECT_EQ(KeyfoldErrorNumber(file.string() + ",secret,D"), run_error::kPathNotFound);
-    if (home != nullptr) ::setenv("HOME", savedHome.c_str(), 1);
+    {
+        const testing::ScopedVariable noState("XDG_STATE_HOME", std::nullopt);
+        const testing::ScopedVariable noHome("HOME", std::nullopt);
+        EXPECT_EQ(KeyfoldErrorNumber(file.string() + ",secret,D"), run_error::kPathNotFound);
+    }
     EXPECT_EQ(ReadBytes(file), plain);
 }
 

@@ -17,15 +17,8 @@ bool IsWindowsFolder(std::string_view folder) {
 }
 
 std::optional<std::filesystem::path> UserConfigurationFolder(const UserPlaces& places) {
-    // Relative values are to be ignored, as the XDG rules say.
-    if (std::optional<std::string> configHome = places.Environment("XDG_CONFIG_HOME")) {
-        if (std::filesystem::path(*configHome).is_absolute()) return *configHome;
-    }
-    if (std::optional<std::string> home = places.Environment("HOME")) {
-        if (std::filesystem::path(*home).is_absolute()) {
-            return std::filesystem::path(*home) / ".config";
-        }
-    }
+    if (auto configHome = FolderNamedBy(places, "XDG_CONFIG_HOME")) return configHome;
+    if (const auto home = FolderNamedBy(places, "HOME")) return *home / ".config";
     return std::nullopt;
 }
 

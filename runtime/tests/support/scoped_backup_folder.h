@@ -4,8 +4,6 @@
 // long as it lives, so that tests neither see nor touch the user's.
 
 #include <chrono>
-#include <cstdlib>
-#include <optional>
 #include <string>
 #include <thread>
 
@@ -24,20 +22,6 @@ inline constexpr const char* kBackupBaseVariable = "XDG_STATE_HOME";
 
 class ScopedBackupFolder {
   public:
-    ScopedBackupFolder() {
-        if (const char* value = std::getenv(kBackupBaseVariable)) previous_ = value;
-        SetVariable(kBackupBaseVariable, state_.Path().string());
-    }
-    ~ScopedBackupFolder() {
-        if (previous_) {
-            SetVariable(kBackupBaseVariable, *previous_);
-        } else {
-            UnsetVariable(kBackupBaseVariable);
-        }
-    }
-    ScopedBackupFolder(const ScopedBackupFolder&) = delete;
-    ScopedBackupFolder& operator=(const ScopedBackupFolder&) = delete;
-
     std::filesystem::path Folder() const { return state_.Path() / "vortalis"; }
     // What is in the backup folder: nothing once every rewrite is done.
     std::vector<std::string> Entries() const {
@@ -67,8 +51,7 @@ class ScopedBackupFolder {
 
   private:
     TemporaryFolder state_;
-
-    std::optional<std::string> previous_;
+    ScopedVariable base_{kBackupBaseVariable, state_.Path().string()};
 };
 
 // Recovery knows the file it backed up by its creation time, among others. Wine
