@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "keyed_shift_cipher.h"
+#include "cipher/keyed_shift_cipher.h"
 
 #ifdef VORTALIS_BENCH_OPENSSL
 #include <openssl/evp.h>

@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <cstring>
 
-#include "first_paint_probe.h"
+#include "runtime/qt/first_paint_probe.h"
 
 int main(int argc, char** argv) {
     const bool withText = argc > 1 && std::strcmp(argv[1], "--label") == 0;

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "transform_file.h"
+#include "sealbox/core/transform_file.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "keyed_shift_cipher.h"
+#include "cipher/keyed_shift_cipher.h"
 
 #include <cassert>
 
-#include "shift_kernel.h"
+#include "cipher/shift_kernel.h"
 
 namespace vortalis {
 

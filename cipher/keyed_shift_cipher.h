@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shift_generator.h"
+#include "cipher/shift_generator.h"
 
 namespace vortalis {
 

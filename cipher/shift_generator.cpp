@@ -1,4 +1,4 @@
-#include "shift_generator.h"
+#include "cipher/shift_generator.h"
 
 #include <bit>
 

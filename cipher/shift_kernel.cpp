@@ -1,9 +1,9 @@
-#include "shift_kernel.h"
+#include "cipher/shift_kernel.h"
 
 #include <array>
 #include <cstring>
 
-#include "shift_generator.h"
+#include "cipher/shift_generator.h"
 
 // The state recurrence is a serial chain, so 64 states are stepped side by side,
 // each leaping 64 steps at a time; the compiler vectorises the lanes. On x86-64

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "colour_scheme.h"
-#include "run_error.h"
+#include "runtime/errors/run_error.h"
+#include "sealbox/core/colour_scheme.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     try {

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "keyfold_command_line.h"
+#include "keyfold/core/keyfold_command_line.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string line(reinterpret_cast<const char*>(data), size);

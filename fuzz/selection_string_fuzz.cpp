@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "selection_string.h"
+#include "pathwell/core/selection_string.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using vortalis::pathwell::SelectedPaths;

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "run_error.h"
-#include "settings_file.h"
+#include "memoleaf/core/settings_file.h"
+#include "runtime/errors/run_error.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vortalis;

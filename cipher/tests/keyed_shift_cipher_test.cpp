@@ -1,4 +1,4 @@
-#include "keyed_shift_cipher.h"
+#include "cipher/keyed_shift_cipher.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <random>
 #include <string>
 
-#include "known_vectors.h"
-#include "one_call_cipher.h"
-#include "reference_cipher.h"
+#include "cipher/tests/known_vectors.h"
+#include "cipher/tests/one_call_cipher.h"
+#include "cipher/tests/reference_cipher.h"
 
 namespace vortalis {
 namespace {

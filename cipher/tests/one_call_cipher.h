@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "keyed_shift_cipher.h"
+#include "cipher/keyed_shift_cipher.h"
 
 namespace vortalis::testing {
 

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "keyed_shift_cipher.h"
-#include "shift_generator.h"
+#include "cipher/keyed_shift_cipher.h"
+#include "cipher/shift_generator.h"
 
 namespace vortalis::testing {
 

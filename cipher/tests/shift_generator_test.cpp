@@ -1,8 +1,8 @@
-#include "shift_generator.h"
+#include "cipher/shift_generator.h"
 
 #include <gtest/gtest.h>
 
-#include "keyed_shift_cipher.h"
+#include "cipher/keyed_shift_cipher.h"
 
 namespace vortalis {
 namespace {

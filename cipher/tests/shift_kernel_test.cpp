@@ -1,11 +1,11 @@
-#include "shift_kernel.h"
+#include "cipher/shift_kernel.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 
-#include "reference_cipher.h"
+#include "cipher/tests/reference_cipher.h"
 
 namespace vortalis {
 namespace {

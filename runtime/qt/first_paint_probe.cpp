@@ -1,4 +1,4 @@
-#include "first_paint_probe.h"
+#include "runtime/qt/first_paint_probe.h"
 
 #include <QCoreApplication>
 #include <QEvent>

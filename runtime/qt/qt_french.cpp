@@ -1,4 +1,4 @@
-#include "qt_french.h"
+#include "runtime/qt/qt_french.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

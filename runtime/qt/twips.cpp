@@ -1,4 +1,4 @@
-#include "twips.h"
+#include "runtime/qt/twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "windows_colour.h"
+#include "runtime/qt/windows_colour.h"
 
 #include <QGuiApplication>
 #include <array>

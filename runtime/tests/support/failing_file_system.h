@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "file_system.h"
+#include "runtime/files/file_system.h"
 
 namespace vortalis::testing {
 

@@ -12,9 +12,9 @@
 #include <random>
 #include <string>
 
-#include "child_process.h"
-#include "scoped_backup_folder.h"
-#include "temporary_folder.h"
+#include "runtime/tests/support/child_process.h"
+#include "runtime/tests/support/scoped_backup_folder.h"
+#include "runtime/tests/support/temporary_folder.h"
 
 namespace vortalis::testing {
 

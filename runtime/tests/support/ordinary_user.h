@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "child_process.h"
-#include "temporary_folder.h"
+#include "runtime/tests/support/child_process.h"
+#include "runtime/tests/support/temporary_folder.h"
 
 namespace vortalis::testing {
 

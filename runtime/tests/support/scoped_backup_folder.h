@@ -7,9 +7,9 @@
 #include <string>
 #include <thread>
 
-#include "environment.h"
-#include "rewrite_backup.h"
-#include "temporary_folder.h"
+#include "runtime/files/rewrite_backup.h"
+#include "runtime/tests/support/environment.h"
+#include "runtime/tests/support/temporary_folder.h"
 
 namespace vortalis::testing {
 

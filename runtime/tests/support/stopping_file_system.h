@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "file_system.h"
+#include "runtime/files/file_system.h"
 
 namespace vortalis::testing {
 

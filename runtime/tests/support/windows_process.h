@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <string>
 
-#include "temporary_folder.h"
+#include "runtime/tests/support/temporary_folder.h"
 
 namespace vortalis::testing {
 

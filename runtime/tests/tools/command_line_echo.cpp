@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "command_line.h"
+#include "runtime/process/command_line.h"
 
 int main(int argc, char** argv) {
     const std::string text = vortalis::CommandLineText(argc, argv);

@@ -1,0 +1,97 @@
+#include "keyfold/core/keyfold_run.h"
+
+#include <filesystem>
+#include <vector>
+
+#include "cipher/keyed_shift_cipher.h"
+#include "keyfold/core/keyfold_command_line.h"
+#include "runtime/errors/run_error.h"
+#include "runtime/files/read_file_start.h"
+#include "runtime/files/rewrite_recovery.h"
+#include "runtime/files/safe_file_writer.h"
+#include "runtime/text/ansi_text.h"
+
+namespace vortalis {
+namespace {
+
+constexpr const char* kCommandLine = "Keyfold \"FICHIER,MOT DE PASSE,C|D\"";
+
+CipherMode ModeOf(const KeyfoldFields& fields) {
+    if (const std::optional<CipherMode> mode = ParseKeyfoldMode(fields.mode)) return *mode;
+    throw RunError(run_error::kInvalidCall,
+                   "Mode « " + fields.mode +
+                       " » inconnu : « C » pour crypter, « D » pour décrypter. "
+                       "Rien n'a été écrit. Ligne de commande : " +
+                       kCommandLine);
+}
+
+// The password is keyed by its Windows-1252 bytes, so that a password typed here
+// in UTF-8 gives the same file as on Windows, where the command line arrives in
+// that code page already.
+std::string PasswordOf(const KeyfoldFields& fields) {
+    try {
+        return CommandLineAnsi(fields.password);
+    } catch (const AnsiConversionError& error) {
+        throw RunError(run_error::kInvalidCall,
+                       std::string("Mot de passe refusé : ") + error.what() + ".");
+    }
+}
+
+// Checks the length before opening, then reads to the end: a file that grew in
+// between is still caught by the limit.
+RunError TooLarge(const std::filesystem::path& path, std::uint64_t size) {
+    return About(RunError(run_error::kOverflow),
+                 "le fichier " + InFrench(path.string()) + " fait " + FrenchNumber(size) +
+                     " octets ; Keyfold en traite " + FrenchNumber(kKeyfoldLargestFile) +
+                     " au plus");
+}
+
+std::vector<std::uint8_t> ReadSmallFile(const std::filesystem::path& path, FileSystem& files) {
+    if (path.empty()) {
+        throw About(RunError(run_error::kBadFileName),
+                    std::string("aucun fichier nommé. Ligne de commande : ") + kCommandLine);
+    }
+    FileStatus status;
+    if (std::error_code error = files.Status(path, status))
+        throw FileError(error, path, FileStep::Reading);
+    if (!status.isRegular) {
+        throw About(RunError(run_error::kPathFileAccess),
+                    InFrench(path.string()) + " n'est pas un fichier");
+    }
+    if (status.size > kKeyfoldLargestFile) throw TooLarge(path, status.size);
+
+    std::vector<std::uint8_t> bytes = ReadFileStart(path, kKeyfoldLargestFile + 1, files);
+    if (bytes.size() > kKeyfoldLargestFile) throw TooLarge(path, bytes.size());
+    return bytes;
+}
+
+void RefuseUnrecoverableBytes(const KeyedShiftCipher& cipher) {
+    if (cipher.UnrecoverableBytes() == 0) return;
+    throw RunError(
+        run_error::kInvalidCall,
+        "Le fichier contient " + std::to_string(cipher.UnrecoverableBytes()) +
+            " octet(s) de valeur 255 que ce mot de passe ne permettrait pas de "
+            "retrouver au décryptage (ils reviendraient à 0). Le fichier n'a pas été modifié.");
+}
+
+}  // namespace
+
+void RunKeyfold(std::string_view commandLine, FileSystem& files) {
+    // A run killed while rewriting a file in place left its original aside.
+    RecoverInterruptedRewrites(files);
+    const KeyfoldFields fields = SplitKeyfoldCommandLine(commandLine);
+    const CipherMode mode = ModeOf(fields);
+    KeyedShiftCipher cipher;
+    cipher.Start(PasswordOf(fields), mode);
+
+    // The file name is the system's own bytes, taken unconverted.
+    const std::filesystem::path path(fields.fileName);
+    const std::vector<std::uint8_t> original = ReadSmallFile(path, files);
+    const std::vector<std::uint8_t> transformed = cipher.Transform(original);
+    RefuseUnrecoverableBytes(cipher);
+    if (std::error_code error = WriteWholeFile(path, transformed, files)) {
+        throw FileError(error, path);
+    }
+}
+
+}  // namespace vortalis

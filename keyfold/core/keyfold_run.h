@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "runtime/files/file_system.h"
+
+namespace vortalis {
+
+// The largest file Keyfold takes: it serves small password files.
+inline constexpr std::uint64_t kKeyfoldLargestFile = 32767;
+
+// The whole run: split the command line, seed the cipher, read the file,
+// transform it and put the result in its place. Throws RunError on any failure,
+// and then the file is exactly as it was.
+void RunKeyfold(std::string_view commandLine, FileSystem& files = SystemFiles());
+
+}  // namespace vortalis

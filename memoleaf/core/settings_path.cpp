@@ -1,0 +1,43 @@
+#include "memoleaf/core/settings_path.h"
+
+#include <cctype>
+
+namespace vortalis::memoleaf {
+namespace {
+
+bool HasDriveLetter(std::string_view folder) {
+    return folder.size() >= 2 && std::isalpha(static_cast<unsigned char>(folder[0])) &&
+           folder[1] == ':';
+}
+
+// "C:\Outils", "C:\" or "\\serveur\partage" rather than "/opt/outils".
+bool IsWindowsFolder(std::string_view folder) {
+    return HasDriveLetter(folder) || (folder.find('\\') != std::string_view::npos &&
+                                      folder.find('/') == std::string_view::npos);
+}
+
+std::optional<std::filesystem::path> UserConfigurationFolder(const UserPlaces& places) {
+    if (auto configHome = FolderNamedBy(places, "XDG_CONFIG_HOME")) return configHome;
+    if (const auto home = FolderNamedBy(places, "HOME")) return *home / ".config";
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string BuildSettingsPath(std::string_view folder, std::string_view name) {
+    const char separator = IsWindowsFolder(folder) ? '\\' : '/';
+    std::string path(folder);
+    if (path.empty() || path.back() != separator) path += separator;
+    return path + std::string(name) + ".PRM";
+}
+
+std::filesystem::path ChooseSettingsPath(const ProgramLocation& program, const UserPlaces& places) {
+    if (!IsProductFolder(program.folder, places)) {
+        if (std::optional<std::filesystem::path> configuration = UserConfigurationFolder(places)) {
+            return BuildSettingsPath((*configuration / program.stem).string(), program.stem);
+        }
+    }
+    return BuildSettingsPath(program.folder.string(), program.stem);
+}
+
+}  // namespace vortalis::memoleaf

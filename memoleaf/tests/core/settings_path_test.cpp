@@ -1,0 +1,78 @@
+#include "memoleaf/core/settings_path.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace vortalis::memoleaf {
+namespace {
+
+TEST(BuildSettingsPath, PutsOneSeparatorBetweenAWindowsFolderAndTheName) {
+    EXPECT_EQ(BuildSettingsPath("C:\\Outils", "Memoleaf"), "C:\\Outils\\Memoleaf.PRM");
+    EXPECT_EQ(BuildSettingsPath("C:\\", "Memoleaf"), "C:\\Memoleaf.PRM");
+    EXPECT_EQ(BuildSettingsPath("D:\\Outils\\", "memoLEAF"), "D:\\Outils\\memoLEAF.PRM");
+    EXPECT_EQ(BuildSettingsPath("\\\\serveur\\partage", "Memoleaf"),
+              "\\\\serveur\\partage\\Memoleaf.PRM");
+}
+
+TEST(BuildSettingsPath, UsesTheSlashForThisPlatformsFolders) {
+    EXPECT_EQ(BuildSettingsPath("/opt/outils", "Memoleaf"), "/opt/outils/Memoleaf.PRM");
+    EXPECT_EQ(BuildSettingsPath("/", "Memoleaf"), "/Memoleaf.PRM");
+    EXPECT_EQ(BuildSettingsPath("/home/a\\b", "Memoleaf"), "/home/a\\b/Memoleaf.PRM");
+}
+
+class FakePlaces : public UserPlaces {
+  public:
+    bool writable = true;
+    std::map<std::string, std::string> environment;
+
+    bool FolderWritable(const std::filesystem::path&) const override { return writable; }
+    std::optional<std::string> Environment(const char* name) const override {
+        const auto found = environment.find(name);
+        if (found == environment.end()) return std::nullopt;
+        return found->second;
+    }
+};
+
+class ChooseSettingsPathTest : public ::testing::Test {
+  protected:
+    ProgramLocation program{"/home/lea/vortalis", "Memoleaf", "Memoleaf"};
+    FakePlaces places;
+
+    std::string Chosen() const { return ChooseSettingsPath(program, places).string(); }
+};
+
+TEST_F(ChooseSettingsPathTest, KeepsTheFileBesideTheProgramInTheProductsOwnFolder) {
+    places.environment["XDG_CONFIG_HOME"] = "/home/lea/.cfg";
+    EXPECT_EQ(Chosen(), "/home/lea/vortalis/Memoleaf.PRM");
+}
+
+// An installed Windows program keeps its files beside it: only this system
+// moves them to the user's configuration folder.
+#ifndef _WIN32
+TEST_F(ChooseSettingsPathTest, OtherwiseUsesTheUsersConfigurationFolder) {
+    places.writable = false;
+    places.environment["HOME"] = "/home/lea";
+    EXPECT_EQ(Chosen(), "/home/lea/.config/Memoleaf/Memoleaf.PRM");
+    places.environment["XDG_CONFIG_HOME"] = "/home/lea/.cfg";
+    EXPECT_EQ(Chosen(), "/home/lea/.cfg/Memoleaf/Memoleaf.PRM");
+}
+
+TEST_F(ChooseSettingsPathTest, AnInstalledProgramUsesItEvenWhereItMayWriteBesideItself) {
+    program.folder = "/usr/libexec/vortalis";  // root may write there
+    places.environment["HOME"] = "/root";
+    EXPECT_EQ(Chosen(), "/root/.config/Memoleaf/Memoleaf.PRM");
+}
+
+TEST_F(ChooseSettingsPathTest, IgnoresRelativeConfigurationFolders) {
+    places.writable = false;
+    places.environment["XDG_CONFIG_HOME"] = "cfg";
+    places.environment["HOME"] = "/home/lea";
+    EXPECT_EQ(Chosen(), "/home/lea/.config/Memoleaf/Memoleaf.PRM");
+    places.environment["HOME"] = "lea";
+    EXPECT_EQ(Chosen(), "/home/lea/vortalis/Memoleaf.PRM");
+}
+#endif
+
+}  // namespace
+}  // namespace vortalis::memoleaf

@@ -1,0 +1,32 @@
+// Pathwell: a folder browser without an argument, a file chooser in the folder
+// its argument names otherwise; every pick is opened, until Cancel.
+
+#include <QApplication>
+#include <QTranslator>
+#include <new>
+
+#include "pathwell/core/pathwell_frm.h"
+#include "pathwell/platform/desktop_services.h"
+#include "pathwell/ui/hidden_form.h"
+#include "runtime/errors/error_report.h"
+#include "runtime/errors/run_error.h"
+#include "runtime/process/command_line.h"
+#include "runtime/process/program_location.h"
+#include "runtime/qt/qt_french.h"
+
+int main(int argc, char** argv) {
+    // Read before Qt takes out the options it knows.
+    const std::string argumentText = vortalis::CommandLineText(argc, argv);
+
+    QApplication application(argc, argv);
+    QTranslator translator;
+    vortalis::SpeakFrench(translator);
+
+    vortalis::pathwell::HiddenForm window;
+    const auto services = vortalis::pathwell::MakeDesktopServices(window);
+    vortalis::pathwell::Pathwell_frm form(window, services->Dialogs(), services->Shell());
+    const auto error = vortalis::ErrorEscaping([&] { form.Form_load(argumentText); });
+    if (!error) return 0;
+    vortalis::ReportError(vortalis::CurrentProgram().stem, *error);
+    return 1;
+}

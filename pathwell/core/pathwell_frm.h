@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+
+#include "pathwell/core/form_window.h"
+#include "pathwell/core/path_dialogs.h"
+#include "pathwell/core/shell_platform.h"
+
+namespace vortalis::pathwell {
+
+// The credit line the form's caption carries.
+inline constexpr const char* kCreditLine = "VORTALIS Juin 2003 pathwell@vortalis.example";
+
+// Pathwell's one form. It is never shown: its load runs one of the two dialog
+// loops, each opening every pick until the user cancels. The loops return on
+// Cancel, and the caller then ends the program without another step.
+class Pathwell_frm {
+  public:
+    Pathwell_frm(FormWindow& window, PathDialogs& dialogs, ShellPlatform& shell);
+
+    // `argumentText`: the command line after the program name, as one text.
+    void Form_load(const std::string& argumentText);
+    void BrowseFolders();
+    void ChooseFiles(const std::string& initialFolder);
+
+    WindowHandle hWnd() const { return hWnd_; }
+
+  private:
+    void KeepWindowHandle();
+    void SetCreditCaption();
+    void RunLoopFor(const std::string& argumentText);
+
+    BrowseSettings BrowserSettings() const;
+    ChooserSettings ChooserSettingsFor(const std::string& initialFolder) const;
+    void OpenSelection(const std::string& selection);
+
+    FormWindow& window_;
+    PathDialogs& dialogs_;
+    ShellPlatform& shell_;
+    WindowHandle hWnd_ = 0;
+};
+
+}  // namespace vortalis::pathwell

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "pathwell/core/form_window.h"
+#include "pathwell/core/shell_platform.h"
+
+namespace vortalis::pathwell {
+
+// The Windows shell: FindExecutableA for the association, CreateProcessA with
+// the window style, ShellExecuteA owned by the form. Paths are ANSI text.
+class WindowsShell : public ShellPlatform {
+  public:
+    explicit WindowsShell(FormWindow& form) : form_(form) {}
+
+    std::string FindAssociatedProgram(const std::string& path) override;
+    std::string Explorer() const override;
+    void Start(const LaunchCommand& command, WindowStyle style) override;
+    void ShellOpen(const std::string& path) override;
+    OwnExecutable RunningExecutable() override;
+    void ProcessPendingMessages() override;
+
+  private:
+    FormWindow& form_;
+};
+
+}  // namespace vortalis::pathwell

@@ -1,0 +1,13 @@
+#include "pathwell/ui/hidden_form.h"
+
+namespace vortalis::pathwell {
+
+WindowHandle HiddenForm::Handle() { return static_cast<WindowHandle>(widget_.winId()); }
+
+std::string HiddenForm::Caption() const { return widget_.windowTitle().toStdString(); }
+
+void HiddenForm::SetCaption(const std::string& caption) {
+    widget_.setWindowTitle(QString::fromStdString(caption));
+}
+
+}  // namespace vortalis::pathwell

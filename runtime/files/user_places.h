@@ -1,0 +1,44 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace vortalis {
+
+// What deciding where a user's files are asks of the system; tests answer it.
+class UserPlaces {
+  public:
+    virtual ~UserPlaces() = default;
+    virtual bool FolderWritable(const std::filesystem::path& folder) const;
+    // A folder whose entries can be listed.
+    virtual bool FolderReadable(const std::filesystem::path& folder) const;
+    // Nothing for a variable unset or empty.
+    virtual std::optional<std::string> Environment(const char* name) const;
+    virtual std::filesystem::path CurrentFolder() const;
+};
+
+// The folder an environment variable names, if it names one by an absolute
+// path: the XDG rules ignore relative ones.
+std::optional<std::filesystem::path> FolderNamedBy(const UserPlaces& places, const char* variable);
+
+// The folder where programs keep what they must find again after a crash:
+// $XDG_STATE_HOME, else ~/.local/state; %LOCALAPPDATA% on Windows.
+std::optional<std::filesystem::path> UserStateFolder(const UserPlaces& places);
+
+// Whether `folder` lies in one of the system's own folders (/usr, /opt, /lib,
+// /bin, /sbin), where installed programs are; never on Windows, where an
+// installation keeps the product's files beside the program.
+bool InSystemFolder(const std::filesystem::path& folder);
+
+// Whether the program's folder is the product's own folder, where the product's
+// files are (a Windows installation, a build folder, an unpacked copy): a folder
+// outside the system's own (/usr, /opt, /lib, /bin, /sbin) that the user may
+// write. Otherwise the program is installed, and the user's files lie elsewhere.
+bool IsProductFolder(const std::filesystem::path& programFolder, const UserPlaces& places);
+
+// Where an installed program looks for the user's files: the home folder; without
+// a readable one, the current folder; that too unreadable, the root folder.
+std::filesystem::path UserStartFolder(const UserPlaces& places);
+
+}  // namespace vortalis

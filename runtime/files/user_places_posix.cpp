@@ -1,0 +1,31 @@
+#include <unistd.h>
+
+#include <array>
+#include <string_view>
+
+#include "runtime/files/user_places.h"
+
+namespace vortalis {
+
+bool UserPlaces::FolderWritable(const std::filesystem::path& folder) const {
+    return ::access(folder.c_str(), W_OK) == 0;
+}
+
+std::optional<std::filesystem::path> UserStateFolder(const UserPlaces& places) {
+    if (auto state = FolderNamedBy(places, "XDG_STATE_HOME")) return state;
+    if (const auto home = FolderNamedBy(places, "HOME")) return *home / ".local" / "state";
+    return std::nullopt;
+}
+
+bool InSystemFolder(const std::filesystem::path& folder) {
+    constexpr std::array<std::string_view, 5> kSystemFolders = {"usr", "opt", "lib", "bin", "sbin"};
+    const std::filesystem::path normal = folder.lexically_normal();
+    auto part = normal.begin();
+    if (part == normal.end() || *part != "/" || ++part == normal.end()) return false;
+    for (const std::string_view system : kSystemFolders) {
+        if (part->string() == system) return true;
+    }
+    return false;
+}
+
+}  // namespace vortalis

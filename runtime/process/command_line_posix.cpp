@@ -1,0 +1,7 @@
+#include "runtime/process/command_line.h"
+
+namespace vortalis {
+
+std::string CommandLineText(int argc, const char* const* argv) { return JoinArguments(argc, argv); }
+
+}  // namespace vortalis

@@ -1,0 +1,54 @@
+#include "runtime/errors/run_error.h"
+
+#include <gtest/gtest.h>
+
+#include "runtime/errors/error_report.h"
+#include "runtime/tests/support/temporary_folder.h"
+
+namespace vortalis {
+namespace {
+
+TEST(RunError, SystemErrorsTakeTheirClassicNumbers) {
+    auto number = [](std::errc error) { return RunErrorNumber(std::make_error_code(error)); };
+    EXPECT_EQ(number(std::errc::no_such_file_or_directory), 53);
+    EXPECT_EQ(number(std::errc::permission_denied), 70);
+    EXPECT_EQ(number(std::errc::no_space_on_device), 61);
+    EXPECT_EQ(number(std::errc::io_error), 57);
+    EXPECT_EQ(number(std::errc::not_enough_memory), 7);
+    EXPECT_EQ(number(std::errc::not_a_directory), 76);
+    EXPECT_EQ(number(std::errc::read_only_file_system), 75);
+    EXPECT_EQ(number(std::errc::is_a_directory), 75);
+}
+
+TEST(RunError, AMissingFileIsFileNotFoundWhetherOrNotItsFolderIsThere) {
+    testing::TemporaryFolder folder;
+    const auto missing = std::make_error_code(std::errc::no_such_file_or_directory);
+    EXPECT_EQ(FileError(missing, folder / "absent.txt").Number(), 53);
+    EXPECT_EQ(FileError(missing, folder.Path() / "no-such-folder" / "absent.txt").Number(), 53);
+}
+
+TEST(RunError, ARefusalSaysWhetherReadingTheFileWritingItOrItsFolderWasRefused) {
+    const auto refused = std::make_error_code(std::errc::permission_denied);
+    const RunError reading = FileError(refused, "/srv/lettre.txt", FileStep::Reading);
+    const RunError writing = FileError(refused, "/srv/lettre.txt", FileStep::Writing);
+    const RunError folder = FileError(FolderRefusedError(), "/srv/lettre.txt");
+    for (const RunError& error : {reading, writing, folder}) {
+        EXPECT_EQ(error.Number(), 70);
+        EXPECT_TRUE(error.Description().starts_with("Permission refusée")) << error.what();
+    }
+    EXPECT_NE(reading.Description(), writing.Description());
+    EXPECT_NE(reading.Description().find("/srv/lettre.txt"), std::string::npos);
+    EXPECT_NE(writing.Description().find("/srv/lettre.txt"), std::string::npos);
+    EXPECT_EQ(folder.Description().find("lettre.txt"), std::string::npos)
+        << "the folder, not the file";
+    EXPECT_NE(folder.Description().find("/srv"), std::string::npos);
+}
+
+TEST(ErrorReport, BoxTextIsNumberThenCrLfAndNineSpacesThenDescription) {
+    EXPECT_EQ(ErrorBoxText(RunError(53)), "Erreur : 53\r\n         Fichier introuvable");
+    EXPECT_EQ(ErrorBoxText(RunError(6)), "Erreur : 6\r\n         Dépassement de capacité");
+    EXPECT_EQ(ErrorBoxText(RunError(5, "Mode inconnu")), "Erreur : 5\r\n         Mode inconnu");
+}
+
+}  // namespace
+}  // namespace vortalis

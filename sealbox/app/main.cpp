@@ -1,0 +1,40 @@
+// Sealbox: enciphers or deciphers the file picked in its window, then ends.
+
+#include <QApplication>
+
+#include "runtime/process/command_line.h"
+#include "runtime/qt/first_paint_probe.h"
+#include "sealbox/platform/qt/message_box_dialogs.h"
+#include "sealbox/platform/qt/mounted_volumes.h"
+#include "sealbox/platform/qt/qt_end_sound.h"
+#include "sealbox/ui/sealbox_form.h"
+
+namespace {
+
+// Ends the program once control is back in its event loop.
+class ApplicationEnd : public vortalis::ProgramEnd {
+  public:
+    void End(int exitCode) override { QCoreApplication::exit(exitCode); }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    application.setApplicationName(QString::fromUtf8(vortalis::kProgramTitle));
+
+    vortalis::MessageBoxDialogs dialogs;
+    vortalis::QtEndSound endSound;
+    ApplicationEnd programEnd;
+    vortalis::MountedVolumes volumes;
+    vortalis::SystemFolderReader folders;
+    const vortalis::UserPlaces places;
+    vortalis::Sealboxfrm form(
+        {dialogs, endSound, programEnd, volumes, folders, vortalis::SystemFiles(), places},
+        {vortalis::CommandLineText(argc, argv), vortalis::CurrentProgram()});
+    form.Load();
+    if (form.Ended()) return 1;
+    form.show();
+    vortalis::QuitAfterFirstPaintWhenAsked(form);
+    return application.exec();
+}

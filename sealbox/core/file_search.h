@@ -1,0 +1,17 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "runtime/files/file_system.h"  // IsHiddenName
+
+namespace vortalis {
+
+// Whether `name` names an ordinary file: not a folder, not hidden. The name is
+// taken exactly as written; "*" and "?" are ordinary characters, never a pattern.
+bool IsOrdinaryFile(const std::filesystem::path& name);
+
+// The folder's path followed by one separator, whether it had one or not.
+std::string WithTrailingSeparator(std::string folder);
+
+}  // namespace vortalis

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string_view>
+
+#include "cipher/keyed_shift_cipher.h"
+#include "runtime/files/file_system.h"
+
+namespace vortalis {
+
+// Where a file transform reports how far it has gone: once Begin, then one Step
+// per 512-byte block, the file's final block of 0 to 511 bytes included, so that
+// the value ends exactly on the maximum.
+class TransformProgress {
+  public:
+    virtual ~TransformProgress() = default;
+    virtual void Begin(std::uint64_t minimum, std::uint64_t maximum) = 0;
+    virtual void Step() = 0;
+};
+
+// For callers with nobody to show progress to.
+class SilentProgress final : public TransformProgress {
+  public:
+    void Begin(std::uint64_t, std::uint64_t) override {}
+    void Step() override {}
+};
+
+// Asked, once the whole file is enciphered and before it replaces the original,
+// whether to go on although `lostBytes` bytes 255 will decipher as 0.
+using LossConfirmation = std::function<bool(std::uint64_t lostBytes)>;
+
+enum class TransformResult { Rewritten, LeftUntouched };
+
+inline constexpr std::size_t kTransformBlockBytes = 512;
+
+// Enciphers or deciphers the file at `path` under `password`, block by block,
+// through a SafeFileWriter: a temporary file that replaces it, or the file itself
+// with a backup. Throws RunError when the file cannot be opened, read or written;
+// the original is then left exactly as it was, as it is when the loss is refused. Without
+// `confirmLoss` a loss is accepted. Progress, the question and the error all come on the
+// calling thread; only the writes go on a thread of their own.
+TransformResult TransformFile(const std::filesystem::path& path, std::string_view password,
+                              CipherMode mode, TransformProgress& progress,
+                              const LossConfirmation& confirmLoss = {},
+                              FileSystem& files = SystemFiles());
+
+}  // namespace vortalis

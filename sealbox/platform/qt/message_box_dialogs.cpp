@@ -1,0 +1,36 @@
+#include "sealbox/platform/qt/message_box_dialogs.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "runtime/errors/error_report.h"
+
+namespace vortalis {
+
+std::string LossQuestion(std::uint64_t lostBytes) {
+    return "Ce fichier contient " + std::to_string(lostBytes) +
+           " octet(s) de valeur 255 : une fois cryptés, le décryptage les rendra à 0 et non "
+           "à 255.\r\n\r\nCrypter quand même ?";
+}
+
+void MessageBoxDialogs::Show(const std::string& text) {
+    ShowMessage(kProgramTitle, text, MessageIcon::None);
+}
+
+bool MessageBoxDialogs::ConfirmLoss(std::uint64_t lostBytes) {
+    QString question = QString::fromStdString(LossQuestion(lostBytes));
+    question.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kProgramTitle), question);
+    QPushButton* yes = box.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+void MessageBoxDialogs::ReportError(const RunError& error) {
+    vortalis::ReportError(kProgramTitle, error);
+}
+
+}  // namespace vortalis

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "sealbox/core/sealbox_services.h"
+
+namespace vortalis {
+
+// The program's boxes, titled with its title.
+class MessageBoxDialogs : public SealboxDialogs {
+  public:
+    void Show(const std::string& text) override;
+    bool ConfirmLoss(std::uint64_t lostBytes) override;
+    void ReportError(const RunError& error) override;
+};
+
+// The question asked before byte values 255 are enciphered for good.
+std::string LossQuestion(std::uint64_t lostBytes);
+
+inline constexpr const char* kProgramTitle = "Sealbox";
+
+}  // namespace vortalis

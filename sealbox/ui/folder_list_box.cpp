@@ -1,0 +1,76 @@
+#include "sealbox/ui/folder_list_box.h"
+
+#include <QStyledItemDelegate>
+#include <filesystem>
+
+#include "sealbox/core/file_search.h"
+#include "sealbox/core/folder_reader.h"
+#include "sealbox/ui/sealbox_icon.h"
+
+namespace vortalis {
+namespace {
+
+constexpr int kPathRole = Qt::UserRole;
+constexpr int kDepthRole = Qt::UserRole + 1;
+constexpr int kIndentPixels = 10;
+
+// Entries are drawn further right the deeper their folder lies.
+class IndentingDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem indented = option;
+        indented.rect.setLeft(option.rect.left() + kIndentPixels * index.data(kDepthRole).toInt());
+        QStyledItemDelegate::paint(painter, indented, index);
+    }
+};
+
+std::string NormalFolderPath(const std::string& folder) {
+    std::error_code ignored;
+    std::string path = std::filesystem::absolute(folder, ignored).lexically_normal().string();
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    return path;
+}
+
+}  // namespace
+
+FolderListBox::FolderListBox(FolderReader& folders, QWidget* parent)
+    : QListWidget(parent), folders_(folders) {
+    setItemDelegate(new IndentingDelegate(this));
+    connect(this, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { emit Opened(item->data(kPathRole).toString()); });
+}
+
+void FolderListBox::SetPath(const std::string& folder) {
+    const std::string path = NormalFolderPath(folder);
+    const std::vector<std::string> subfolders = folders_.Subfolders(path);
+
+    clear();
+    std::string walked;
+    int depth = 0;
+    for (const auto& part : std::filesystem::path(path)) {
+        const std::string name = part.string();
+        if (name.empty()) continue;
+        walked = walked.empty() ? name : WithTrailingSeparator(walked) + name;
+        AddEntry(name, walked, depth++, true);
+    }
+    setCurrentRow(count() - 1);
+    for (const std::string& name : subfolders) {
+        AddEntry(name, WithTrailingSeparator(path) + name, depth, false);
+    }
+
+    if (path == path_) return;
+    path_ = path;
+    emit Changed();
+}
+
+void FolderListBox::AddEntry(const std::string& name, const std::string& path, int depth,
+                             bool open) {
+    auto* item = new QListWidgetItem(FolderIcon(open), QString::fromStdString(name), this);
+    item->setData(kPathRole, QString::fromStdString(path));
+    item->setData(kDepthRole, depth);
+}
+
+}  // namespace vortalis
