@@ -42,3 +42,18 @@ function(vortalis_add_qt_test name)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${VORTALIS_TEST_STATE}")
 endfunction()
+
+# vortalis_platform_sources(target stem...)
+# Each stem's implementation for the system built for: stem_windows.cpp on
+# Windows, stem_posix.cpp elsewhere. Outside platform/ folders, such pairs are
+# the only place where the systems differ.
+function(vortalis_platform_sources target)
+  if(WIN32)
+    set(suffix _windows.cpp)
+  else()
+    set(suffix _posix.cpp)
+  endif()
+  foreach(stem IN LISTS ARGN)
+    target_sources(${target} PRIVATE ${stem}${suffix})
+  endforeach()
+endfunction()

@@ -14,10 +14,7 @@ namespace vortalis {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-using testing::CipherInOneCall;
-using testing::FromHex;
-using testing::ReferenceOffsets;
-using testing::ReferenceTransform;
+using namespace testing;  // the shared test helpers
 
 Bytes RandomBytes(std::size_t count, std::mt19937& random) {
     std::uniform_int_distribution<int> byte(0, 255);

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "runtime/text/line_ends.h"
+
 namespace vortalis {
 
 // Implemented per platform beside this file; false when no box could be shown.
@@ -10,12 +12,7 @@ bool ShowPlatformMessageBox(std::string_view title, std::string_view text, Messa
 namespace {
 
 void WriteToStandardError(std::string_view title, std::string_view text) {
-    std::string line(title);
-    line += " : ";
-    for (const char character : text) {
-        if (character != '\r') line += character;
-    }
-    line += '\n';
+    const std::string line = std::string(title) + " : " + ShownLines(text) + '\n';
     std::fwrite(line.data(), 1, line.size(), stderr);
     std::fflush(stderr);
 }

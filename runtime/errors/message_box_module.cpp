@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <memory>
 
+#include "runtime/text/line_ends.h"
+
 namespace {
 
 // A program without a Qt application of its own gets one for the box's lifetime.
@@ -36,10 +38,9 @@ extern "C" Q_DECL_EXPORT int vortalis_show_message_box(const char* title, const 
                                                        int icon) {
     const std::unique_ptr<QApplication> application = ApplicationForTheBox();
     if (!PlatformCanShowWindows()) return 1;
-    QString body = QString::fromUtf8(text);
-    body.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     QMessageBox box(icon == 1 ? QMessageBox::Critical : QMessageBox::NoIcon,
-                    QString::fromUtf8(title), body, QMessageBox::Ok);
+                    QString::fromUtf8(title), QString::fromStdString(vortalis::ShownLines(text)),
+                    QMessageBox::Ok);
     box.exec();
     return 0;
 }

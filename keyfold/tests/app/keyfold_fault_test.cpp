@@ -15,12 +15,7 @@
 namespace vortalis {
 namespace {
 
-using testing::CipherInOneCall;
-using testing::KeyfoldErrorNumber;
-using testing::ReadBytes;
-using testing::SampleBytes;
-using testing::TemporaryFolder;
-using testing::WriteBytes;
+using namespace testing;  // the shared test helpers
 using Bytes = std::vector<std::uint8_t>;
 
 // Kills Keyfold in the middle of its writes, on a file that it replaces or, when

@@ -9,9 +9,7 @@
 namespace vortalis {
 namespace {
 
-using testing::CipherInOneCall;
-using testing::ReadBytes;
-using testing::SampleBytes;
+using namespace testing;  // the shared test helpers
 
 class KeyfoldOrdinaryUserTest : public testing::OrdinaryUserTest {};
 

@@ -8,10 +8,7 @@
 namespace vortalis {
 namespace {
 
-using testing::ReadBytes;
-using testing::SampleBytes;
-using testing::TemporaryFolder;
-using testing::WriteBytes;
+using namespace testing;  // the shared test helpers
 
 class KeyfoldProgramTest : public ::testing::Test {
   protected:

@@ -14,11 +14,7 @@
 namespace vortalis {
 namespace {
 
-using testing::FromHex;
-using testing::ReadBytes;
-using testing::ReferenceTransform;
-using testing::TemporaryFolder;
-using testing::WriteBytes;
+using namespace testing;  // the shared test helpers
 using Bytes = std::vector<std::uint8_t>;
 
 class KeyfoldWindowsProgramTest : public ::testing::Test {

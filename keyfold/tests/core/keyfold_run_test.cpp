@@ -11,13 +11,7 @@
 namespace vortalis {
 namespace {
 
-using testing::CipherInOneCall;
-using testing::FailingFileSystem;
-using testing::KeyfoldErrorNumber;
-using testing::ReadBytes;
-using testing::SampleBytes;
-using testing::TemporaryFolder;
-using testing::WriteBytes;
+using namespace testing;  // the shared test helpers
 using Bytes = std::vector<std::uint8_t>;
 
 class KeyfoldRunTest : public ::testing::Test {

@@ -12,6 +12,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "runtime/text/line_ends.h"
+
 namespace vortalis::pathwell {
 
 QString ResolveTypedName(const QString& selectedPath, const QString& selectedName,
@@ -22,7 +24,7 @@ QString ResolveTypedName(const QString& selectedPath, const QString& selectedNam
     return QFileInfo::exists(candidate) ? QDir::cleanPath(candidate) : selectedPath;
 }
 
-FolderBrowserDialog::FolderBrowserDialog(const QString& legend, QWidget* parent)
+FolderBrowserDialog::FolderBrowserDialog(const std::string& legend, QWidget* parent)
     : QDialog(parent),
       legend_(new QLabel(this)),
       model_(new QFileSystemModel(this)),
@@ -32,8 +34,7 @@ FolderBrowserDialog::FolderBrowserDialog(const QString& legend, QWidget* parent)
       cancelButton_(new QPushButton(QStringLiteral("Annuler"), this)) {
     setWindowTitle(QStringLiteral("Rechercher un dossier"));
 
-    QString shownLegend = legend;
-    legend_->setText(shownLegend.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    legend_->setText(QString::fromStdString(ShownLines(legend)));
     legend_->setTextFormat(Qt::PlainText);
 
     model_->setFilter(QDir::AllEntries | QDir::AllDirs | QDir::NoDotAndDotDot);

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <string>
 
 class QFileSystemModel;
 class QLabel;
@@ -18,7 +19,7 @@ class FolderBrowserDialog : public QDialog {
     Q_OBJECT
 
   public:
-    explicit FolderBrowserDialog(const QString& legend, QWidget* parent = nullptr);
+    explicit FolderBrowserDialog(const std::string& legend, QWidget* parent = nullptr);
 
     // The item OK stands for: a typed name that exists (a bare name is looked
     // for beside the selected item), or else the selected item.

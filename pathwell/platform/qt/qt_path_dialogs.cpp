@@ -8,7 +8,7 @@
 namespace vortalis::pathwell {
 
 std::optional<std::string> QtPathDialogs::BrowseForItem(const BrowseSettings& settings) {
-    FolderBrowserDialog dialog(QString::fromStdString(settings.title));
+    FolderBrowserDialog dialog(settings.title);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return QFile::encodeName(dialog.PickedPath()).toStdString();
 }

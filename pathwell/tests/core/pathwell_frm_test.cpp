@@ -12,9 +12,7 @@ namespace vortalis::pathwell {
 namespace {
 
 using namespace std::string_literals;
-using testing::FakeFormWindow;
-using testing::FakeShell;
-using testing::ScriptedDialogs;
+using namespace testing;  // the shared test helpers
 using Paths = std::vector<std::string>;
 
 const std::string kSep(1, kPathSeparator);

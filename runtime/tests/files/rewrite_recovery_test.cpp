@@ -9,10 +9,7 @@
 namespace vortalis {
 namespace {
 
-using testing::ReadBytes;
-using testing::SampleBytes;
-using testing::TemporaryFolder;
-using testing::WriteBytes;
+using namespace testing;  // the shared test helpers
 
 TEST(RewriteRecord, ReadsBackWhatItWritesAndNothingElse) {
 #ifdef _WIN32

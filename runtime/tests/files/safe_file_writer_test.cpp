@@ -10,11 +10,7 @@
 namespace vortalis {
 namespace {
 
-using testing::FailingFileSystem;
-using testing::ReadBytes;
-using testing::SampleBytes;
-using testing::TemporaryFolder;
-using testing::WriteBytes;
+using namespace testing;  // the shared test helpers
 using Operation = FailingFileSystem::Operation;
 
 std::uint64_t Inode(const std::filesystem::path& path) {

@@ -17,10 +17,7 @@
 namespace vortalis {
 namespace {
 
-using testing::ReadBytes;
-using testing::SampleBytes;
-using testing::TemporaryFolder;
-using testing::WriteBytes;
+using namespace testing;  // the shared test helpers
 
 // The file's owner, group and access list as text, to compare two files'.
 std::wstring SecurityText(const std::filesystem::path& path) {

@@ -10,9 +10,7 @@
 namespace vortalis {
 namespace {
 
-using testing::QuotedProgram;
-using testing::RunCommandLine;
-using testing::TemporaryFolder;
+using namespace testing;  // the shared test helpers
 
 class StartedProgramTest : public ::testing::Test {
   protected:

@@ -14,10 +14,7 @@
 namespace vortalis {
 namespace {
 
-using testing::ReadBytes;
-using testing::SampleBytes;
-using testing::TemporaryFolder;
-using testing::WriteBytes;
+using namespace testing;  // the shared test helpers
 using Bytes = std::vector<std::uint8_t>;
 
 // Kills the transform in the middle of its writes, on a file that it replaces

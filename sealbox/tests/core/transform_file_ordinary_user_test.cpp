@@ -10,9 +10,7 @@
 namespace vortalis {
 namespace {
 
-using testing::ReadBytes;
-using testing::SampleBytes;
-using testing::WriteBytes;
+using namespace testing;  // the shared test helpers
 
 class SealboxOrdinaryUserTest : public testing::OrdinaryUserTest {
   protected:

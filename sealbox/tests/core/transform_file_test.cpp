@@ -12,11 +12,7 @@
 namespace vortalis {
 namespace {
 
-using testing::FailingFileSystem;
-using testing::ReadBytes;
-using testing::SampleBytes;
-using testing::TemporaryFolder;
-using testing::WriteBytes;
+using namespace testing;  // the shared test helpers
 using Bytes = std::vector<std::uint8_t>;
 
 // Keeps what the transform reported, to compare with what it should have.

@@ -21,11 +21,7 @@
 namespace vortalis {
 namespace {
 
-using testing::FailingFileSystem;
-using testing::ReadBytes;
-using testing::SampleBytes;
-using testing::TemporaryFolder;
-using testing::WriteBytes;
+using namespace testing;  // the shared test helpers
 using Bytes = std::vector<std::uint8_t>;
 
 const std::error_code kBrokenDevice = std::make_error_code(std::errc::io_error);

@@ -39,7 +39,7 @@ class PathDialogsTest : public QObject {
     }
 
     void browserShowsTheLegendAboveItsTreeWithOkAndAnnuler() {
-        FolderBrowserDialog dialog(QString::fromStdString(BrowserLegend("Titre")));
+        FolderBrowserDialog dialog(BrowserLegend("Titre"));
         const QStringList lines = dialog.Legend()->text().split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 4);
         QCOMPARE(lines[0], QStringLiteral("Titre"));
@@ -50,7 +50,7 @@ class PathDialogsTest : public QObject {
 
     void browserNamesTheSelectedItemAndPicksIt() {
         QDir().mkpath(In(QStringLiteral("Mes Documents")));
-        FolderBrowserDialog dialog(QStringLiteral("Titre"));
+        FolderBrowserDialog dialog("Titre");
         dialog.SelectPath(In(QStringLiteral("Mes Documents")));
 
         QCOMPARE(dialog.NameEdit()->text(), QStringLiteral("Mes Documents"));
