@@ -16,34 +16,23 @@ namespace vortalis {
 namespace {
 
 using namespace testing;  // the shared test helpers
-using Bytes = std::vector<std::uint8_t>;
 
 // Kills Keyfold in the middle of its writes, on a file that it replaces or, when
 // the file has a second name, rewrites in place.
-void ExpectWholeAcrossKills(bool secondName, unsigned seed) {
-    TemporaryFolder folder;
-    testing::ScopedBackupFolder backups;
-    const auto file = folder / "coffre.txt";
-    WriteBytes(file, SampleBytes(32767));
-    std::vector<std::string> names{"coffre.txt"};
-    if (secondName) {
-        std::filesystem::create_hard_link(file, folder / "copie.txt");
-        names.push_back("copie.txt");
-    }
-    testing::ExpectWholeFileAcrossKills(
-        KEYFOLD_STOPPING_RUN,
-        [&](std::optional<std::uint64_t> stopAfter) {
+void ExpectWholeAcrossKills(std::optional<std::string> secondName, unsigned seed) {
+    ExpectWholeFileAcrossKills(
+        KEYFOLD_STOPPING_RUN, {"coffre.txt", std::move(secondName), 32767},
+        [](const std::filesystem::path& file, std::optional<std::uint64_t> stopAfter) {
             return std::vector<std::string>{stopAfter ? std::to_string(*stopAfter) : "-",
                                             file.string() + ",Mot de Passe,D"};
         },
-        folder, file, names, backups,
         [](const Bytes& in) { return CipherInOneCall("Mot de Passe", CipherMode::Decipher, in); },
         seed);
 }
 
 TEST(KeyfoldFaults, KilledMidWriteTheFileIsWhollyOldOrPutBackAtTheNextStart) {
-    ExpectWholeAcrossKills(false, 11);
-    ExpectWholeAcrossKills(true, 12);
+    ExpectWholeAcrossKills(std::nullopt, 11);
+    ExpectWholeAcrossKills("copie.txt", 12);
 }
 
 TEST(KeyfoldFaults, AFullDiskGivesErrorDiskFullAndKeepsTheFile) {

@@ -15,17 +15,23 @@ std::string OwnProgram(const FakeShell& shell) {
     return shell.own.folder + kPathSeparator + shell.own.name + kExecutableSuffix;
 }
 
+// One start, in `style`, after the association was asked; nothing for the shell.
+void ExpectOnlyStarted(const FakeShell& shell, const LaunchCommand& command, WindowStyle style) {
+    ASSERT_EQ(shell.started.size(), 1u);
+    EXPECT_EQ(shell.started[0].command, command);
+    EXPECT_EQ(shell.started[0].style, style);
+    EXPECT_TRUE(shell.shellOpened.empty());
+    EXPECT_EQ(shell.calls, (Calls{"find", "start", "messages"}));
+}
+
 TEST(OpenPath, StartsANewPathwellMinimizedOnAFolderTheExplorerOpens) {
     FakeShell shell;
     shell.associations["C:\\Mes Documents"] = "C:\\WINDOWS\\EXPLORER.EXE";
 
     OpenPath("C:\\Mes Documents", shell);
 
-    ASSERT_EQ(shell.started.size(), 1u);
-    EXPECT_EQ(shell.started[0].command, (LaunchCommand{OwnProgram(shell), "C:\\Mes Documents"}));
-    EXPECT_EQ(shell.started[0].style, WindowStyle::kMinimizedWithFocus);
-    EXPECT_TRUE(shell.shellOpened.empty());
-    EXPECT_EQ(shell.calls, (Calls{"find", "start", "messages"}));
+    ExpectOnlyStarted(shell, {OwnProgram(shell), "C:\\Mes Documents"},
+                      WindowStyle::kMinimizedWithFocus);
 }
 
 TEST(OpenPath, IgnoresCaseWhenComparingWithTheExplorer) {
@@ -68,11 +74,8 @@ TEST(OpenPath, StartsAProgramInANormalWindowWithoutTheShell) {
 
     OpenPath("C:\\Jeux\\solitaire.exe", shell);
 
-    ASSERT_EQ(shell.started.size(), 1u);
-    EXPECT_EQ(shell.started[0].command, (LaunchCommand{"C:\\Jeux\\solitaire.exe", std::nullopt}));
-    EXPECT_EQ(shell.started[0].style, WindowStyle::kNormalWithFocus);
-    EXPECT_TRUE(shell.shellOpened.empty());
-    EXPECT_EQ(shell.calls, (Calls{"find", "start", "messages"}));
+    ExpectOnlyStarted(shell, {"C:\\Jeux\\solitaire.exe", std::nullopt},
+                      WindowStyle::kNormalWithFocus);
 }
 
 TEST(OpenPath, HandsADocumentThatCannotStartToTheShell) {

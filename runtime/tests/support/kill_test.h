@@ -22,8 +22,16 @@ using Bytes = std::vector<std::uint8_t>;
 using ContentAfterRun = std::function<Bytes(const Bytes&)>;
 // The program's arguments for a run that stops itself (SIGSTOP) in the write
 // that passes `stopAfter` bytes, or that never stops.
-using ArgumentsStoppingAfter =
-    std::function<std::vector<std::string>(std::optional<std::uint64_t> stopAfter)>;
+using ArgumentsStoppingAfter = std::function<std::vector<std::string>(
+    const std::filesystem::path& file, std::optional<std::uint64_t> stopAfter)>;
+
+// The file a kill test rewrites: `size` sample bytes in a scratch folder, under
+// a second name too when there is one, so that the program rewrites it in place.
+struct FileUnderKill {
+    std::string name;
+    std::optional<std::string> secondName;
+    std::size_t size;
+};
 
 // What a whole run says it wrote, in all, on standard error.
 inline std::uint64_t BytesWritten(const std::string& errorOutput) {
@@ -38,18 +46,26 @@ inline bool HasRecord(const ScopedBackupFolder& backups) {
     return false;
 }
 
-// Runs `program` on `file` once whole, to learn how many bytes a run writes; then
-// 30 times stopped at random points of those writes and killed there. After each
-// kill the file holds what it held, or a record of it is there; the next run
+// Runs `program` on the file once whole, to learn how many bytes a run writes;
+// then 30 times stopped at random points of those writes and killed there. After
+// each kill the file holds what it held, or a record of it is there; the next run
 // (a restart) puts it back before its own transform. In the end nothing is left
-// beside the file's `names` or in the backup folder.
-inline void ExpectWholeFileAcrossKills(const std::string& program,
-                                       const ArgumentsStoppingAfter& arguments,
-                                       const TemporaryFolder& folder,
-                                       const std::filesystem::path& file,
-                                       const std::vector<std::string>& names,
-                                       const ScopedBackupFolder& backups,
+// beside the file's names or in the backup folder.
+inline void ExpectWholeFileAcrossKills(const std::string& program, const FileUnderKill& under,
+                                       const ArgumentsStoppingAfter& argumentsFor,
                                        const ContentAfterRun& next, unsigned seed) {
+    TemporaryFolder folder;
+    ScopedBackupFolder backups;
+    const auto file = folder / under.name;
+    WriteBytes(file, SampleBytes(under.size));
+    std::size_t names = 1;
+    if (under.secondName) {
+        std::filesystem::create_hard_link(file, folder / *under.secondName);
+        ++names;
+    }
+    const auto arguments = [&](std::optional<std::uint64_t> stopAfter) {
+        return argumentsFor(file, stopAfter);
+    };
     const std::string errors = folder.Path().string() + ".err";
     Bytes current = ReadBytes(file);
     const ProgramResult whole = RunProgram(program, arguments(std::nullopt), errors);
@@ -77,8 +93,7 @@ inline void ExpectWholeFileAcrossKills(const std::string& program,
     }
     std::cout << "30 runs killed mid-write (of " << written << " bytes); " << putBack
               << " left the file half rewritten, put back by the next start\n";
-    EXPECT_EQ(folder.Entries().size(), names.size())
-        << "a finished run removes what killed runs left";
+    EXPECT_EQ(folder.Entries().size(), names) << "a finished run removes what killed runs left";
     EXPECT_TRUE(backups.Entries().empty());
 }
 

@@ -15,37 +15,24 @@ namespace vortalis {
 namespace {
 
 using namespace testing;  // the shared test helpers
-using Bytes = std::vector<std::uint8_t>;
 
-// Kills the transform in the middle of its writes, on a file that it replaces
-// or, when the file has a second name, rewrites in place.
-void ExpectWholeAcrossKills(bool secondName, unsigned seed) {
-    TemporaryFolder folder;
-    testing::ScopedBackupFolder backups;
-    const auto file = folder / "archive.bin";
-    WriteBytes(file, SampleBytes(6 << 20));  // several reads and writes of 1 MiB
-    std::vector<std::string> names{"archive.bin"};
-    if (secondName) {
-        std::filesystem::create_hard_link(file, folder / "copie.bin");
-        names.push_back("copie.bin");
-    }
-    testing::ExpectWholeFileAcrossKills(
-        TRANSFORM_FILE_RUN,
-        [&](std::optional<std::uint64_t> stopAfter) {
+// A transform killed part-way through a file of several 1 MiB blocks: with
+// one name the file is replaced, with two it is rewritten in place.
+void ExpectWholeAcrossKills(std::optional<std::string> secondName, unsigned seed) {
+    ExpectWholeFileAcrossKills(
+        TRANSFORM_FILE_RUN, {"archive.bin", std::move(secondName), 6 << 20},
+        [](const std::filesystem::path& file, std::optional<std::uint64_t> stopAfter) {
             std::vector<std::string> arguments{file.string(), "Mot de Passe", "D"};
             if (stopAfter) arguments.push_back(std::to_string(*stopAfter));
             return arguments;
         },
-        folder, file, names, backups,
-        [](const Bytes& in) {
-            return testing::CipherInOneCall("Mot de Passe", CipherMode::Decipher, in);
-        },
+        [](const Bytes& in) { return CipherInOneCall("Mot de Passe", CipherMode::Decipher, in); },
         seed);
 }
 
 TEST(SealboxFaults, KilledMidWriteTheFileIsWhollyOldOrPutBackAtTheNextStart) {
-    ExpectWholeAcrossKills(false, 12);
-    ExpectWholeAcrossKills(true, 13);
+    ExpectWholeAcrossKills(std::nullopt, 12);
+    ExpectWholeAcrossKills("copie.bin", 13);
 }
 
 TEST(SealboxFaults, AFullDiskGivesErrorDiskFullAndKeepsTheFile) {
