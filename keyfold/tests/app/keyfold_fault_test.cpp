@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "cipher/tests/one_call_cipher.h"
-#include "keyfold/tests/app/keyfold_error_number.h"
+#include "keyfold/tests/core/keyfold_error_number.h"
 #include "runtime/errors/run_error.h"
 #include "runtime/tests/support/environment.h"
 #include "runtime/tests/support/kill_test.h"

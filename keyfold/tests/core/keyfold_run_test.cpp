@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cipher/tests/one_call_cipher.h"
-#include "keyfold/tests/app/keyfold_error_number.h"
+#include "keyfold/tests/core/keyfold_error_number.h"
 #include "runtime/errors/run_error.h"
 #include "runtime/tests/support/failing_file_system.h"
 #include "runtime/tests/support/temporary_folder.h"
