@@ -6,7 +6,7 @@
 
 namespace vortalis::pathwell {
 
-// Opens a picked path: a folder (its associated program is the explorer) in a
+// `OpenPath` — opens a picked path: a folder (its associated program is the explorer) in a
 // new Pathwell, minimized; anything else started as a program, or failing
 // that, opened by the shell. Shows nothing; only a failure to start the new
 // Pathwell escapes, as RunError.

@@ -11,16 +11,20 @@ namespace vortalis::pathwell {
 // The credit line the form's caption carries.
 inline constexpr const char* kCreditLine = "VORTALIS Juin 2003 pathwell@vortalis.example";
 
-// Pathwell's one form. It is never shown: its load runs one of the two dialog
+// `Pathwell_frm` — Pathwell's one form. It is never shown: its load runs one of the two dialog
 // loops, each opening every pick until the user cancels. The loops return on
 // Cancel, and the caller then ends the program without another step.
 class Pathwell_frm {
   public:
     Pathwell_frm(FormWindow& window, PathDialogs& dialogs, ShellPlatform& shell);
 
-    // `argumentText`: the command line after the program name, as one text.
+    // `Form_load` — start-up: the browser without an argument, else the chooser
+    // in the folder it names. `argumentText`: the command line after the
+    // program name, as one text.
     void Form_load(const std::string& argumentText);
+    // `BrowseFolders` — the folder browser's loop, until Cancel.
     void BrowseFolders();
+    // `ChooseFiles` — the multi-select file chooser's loop in `initialFolder`.
     void ChooseFiles(const std::string& initialFolder);
 
     WindowHandle hWnd() const { return hWnd_; }
