@@ -4,9 +4,10 @@
 #include <QTranslator>
 #include <cstdlib>
 
+#include "memoleaf/core/memoleaf_frm.h"
 #include "memoleaf/core/window_platform.h"
 #include "memoleaf/platform/qt/qt_note_services.h"
-#include "memoleaf/ui/memoleaf_frm.h"
+#include "memoleaf/ui/memoleaf_window.h"
 #include "runtime/qt/first_paint_probe.h"
 #include "runtime/qt/qt_french.h"
 
@@ -21,13 +22,17 @@ int main(int argc, char* argv[]) {
     QTranslator qtFrench;
     vortalis::SpeakFrench(qtFrench);
 
-    QtNoteDialogs dialogs;
+    MemoleafWindow window;
+    QtNoteDialogs dialogs(&window);
     QtNoteClipboard clipboard;
     QtNoteSession session;
+    QtScreenFonts fonts;
     const vortalis::UserPlaces places;
-    Memoleaf_frm note(vortalis::CurrentProgram(), places, {dialogs, clipboard, session});
-    note.Form_Load();
-    note.show();
-    vortalis::QuitAfterFirstPaintWhenAsked(note);
+    Memoleaf_frm form(window, vortalis::CurrentProgram(),
+                      {dialogs, clipboard, session, fonts, places, vortalis::SystemFiles()});
+    window.ForwardEventsTo(form);
+    form.Form_Load();
+    window.show();
+    vortalis::QuitAfterFirstPaintWhenAsked(window);
     return QApplication::exec();
 }

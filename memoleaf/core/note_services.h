@@ -1,19 +1,20 @@
 #pragma once
 
-#include <QString>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "runtime/errors/run_error.h"
-
-class QWidget;
+#include "runtime/files/file_system.h"
+#include "runtime/files/user_places.h"
 
 namespace vortalis::memoleaf {
 
-// What the font dialog is given and hands back.
+// A font as the note keeps it, the font dialog shows it and the text area
+// wears it.
 struct FontChoice {
-    QString name;
-    double size = 0;  // points; the dialog may offer halves
+    std::string name;  // UTF-8
+    double size = 0;   // points; the dialog may offer halves
     bool bold = false;
     bool italic = false;
 
@@ -24,20 +25,20 @@ struct FontChoice {
 class NoteDialogs {
   public:
     virtual ~NoteDialogs() = default;
-    // Titled `title`, starts on `initial` (0x00BBGGRR or a system colour
-    // reference) with the custom colours in view; answers 0x00BBGGRR.
-    virtual std::optional<std::int32_t> ChooseColour(QWidget* parent, const QString& title,
+    // Titled `title` (UTF-8), starts on `initial` (0x00BBGGRR or a system
+    // colour reference) with the custom colours in view; answers 0x00BBGGRR.
+    virtual std::optional<std::int32_t> ChooseColour(const std::string& title,
                                                      std::int32_t initial) = 0;
     // Screen fonts, without the effects (underline, strike-through, colour).
-    virtual std::optional<FontChoice> ChooseFont(QWidget* parent, const FontChoice& initial) = 0;
+    virtual std::optional<FontChoice> ChooseFont(const FontChoice& initial) = 0;
 };
 
 class NoteClipboard {
   public:
     virtual ~NoteClipboard() = default;
-    // The clipboard's plain text; empty when it holds none.
-    virtual QString Text() const = 0;
-    virtual void SetText(const QString& text) = 0;
+    // The clipboard's plain text in UTF-8; empty when it holds none.
+    virtual std::string Text() const = 0;
+    virtual void SetText(const std::string& text) = 0;
 };
 
 // Messages to the user and the end of the program.
@@ -45,15 +46,28 @@ class NoteSession {
   public:
     virtual ~NoteSession() = default;
     virtual void ReportError(const RunError& error) = 0;
-    virtual void ShowMessage(const QString& text) = 0;
+    virtual void ShowMessage(const std::string& text) = 0;  // UTF-8
     // Ends the program at once: no further event of the window runs.
     virtual void End() = 0;
+};
+
+// The system's list of screen fonts.
+class ScreenFonts {
+  public:
+    virtual ~ScreenFonts() = default;
+    // The first family, named as the settings file keeps it.
+    virtual std::string FirstScreenFont() const = 0;
 };
 
 struct NoteServices {
     NoteDialogs& dialogs;
     NoteClipboard& clipboard;
     NoteSession& session;
+    ScreenFonts& fonts;
+    // Where the settings file goes.
+    const UserPlaces& places;
+    // What the settings file and the put-back of interrupted rewrites go through.
+    FileSystem& files;
 };
 
 }  // namespace vortalis::memoleaf

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include "memoleaf/tests/core/fake_user_places.h"
 
 namespace vortalis::memoleaf {
 namespace {
@@ -21,23 +21,10 @@ TEST(BuildSettingsPath, UsesTheSlashForThisPlatformsFolders) {
     EXPECT_EQ(BuildSettingsPath("/home/a\\b", "Memoleaf"), "/home/a\\b/Memoleaf.PRM");
 }
 
-class FakePlaces : public UserPlaces {
-  public:
-    bool writable = true;
-    std::map<std::string, std::string> environment;
-
-    bool FolderWritable(const std::filesystem::path&) const override { return writable; }
-    std::optional<std::string> Environment(const char* name) const override {
-        const auto found = environment.find(name);
-        if (found == environment.end()) return std::nullopt;
-        return found->second;
-    }
-};
-
 class ChooseSettingsPathTest : public ::testing::Test {
   protected:
     ProgramLocation program{"/home/lea/vortalis", "Memoleaf", "Memoleaf"};
-    FakePlaces places;
+    testing::FakeUserPlaces places;
 
     std::string Chosen() const { return ChooseSettingsPath(program, places).string(); }
 };

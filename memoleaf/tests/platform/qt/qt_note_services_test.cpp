@@ -1,5 +1,6 @@
 // The note's real dialogs, not scripted fakes: Qt's font dialog given the note's
-// font and accepted as it opened, and Qt's standard buttons in French.
+// font and accepted as it opened, and Qt's standard buttons in French; and the
+// system's first screen font.
 
 #include "memoleaf/platform/qt/qt_note_services.h"
 
@@ -12,7 +13,7 @@
 #include <QTimer>
 #include <QTranslator>
 
-#include "memoleaf/ui/note_font.h"
+#include "memoleaf/platform/qt/note_font.h"
 #include "runtime/qt/qt_french.h"
 
 namespace vortalis::memoleaf {
@@ -62,16 +63,17 @@ class RealDialogsTest : public QObject {
         for (const QString& family : families) {
             for (const bool bold : {false, true}) {
                 for (const bool italic : {false, true}) {
-                    const FontChoice note{family, 12, bold, italic};
+                    const FontChoice note{family.toStdString(), 12, bold, italic};
                     PressWhenUp(QDialogButtonBox::Ok);
-                    const std::optional<FontChoice> chosen = dialogs.ChooseFont(nullptr, note);
+                    const std::optional<FontChoice> chosen = dialogs.ChooseFont(note);
                     QVERIFY2(
                         chosen && *chosen == note,
                         qPrintable(QStringLiteral("%1, bold %2, italic %3 came back as %4 %5 %6 %7")
                                        .arg(family)
                                        .arg(bold)
                                        .arg(italic)
-                                       .arg(chosen ? chosen->name : QStringLiteral("nothing"))
+                                       .arg(chosen ? QString::fromStdString(chosen->name)
+                                                   : QStringLiteral("nothing"))
                                        .arg(chosen ? chosen->size : 0)
                                        .arg(chosen && chosen->bold)
                                        .arg(chosen && chosen->italic)));
@@ -83,7 +85,14 @@ class RealDialogsTest : public QObject {
     void theFontDialogCancelledGivesNothing() {
         QtNoteDialogs dialogs;
         PressWhenUp(QDialogButtonBox::Cancel);
-        QVERIFY(!dialogs.ChooseFont(nullptr, {QStringLiteral("DejaVu Sans"), 9, false, false}));
+        QVERIFY(!dialogs.ChooseFont({"DejaVu Sans", 9, false, false}));
+    }
+
+    void theFirstScreenFontIsTheFirstFamilyWithoutItsFoundry() {
+        const QString first = QString::fromStdString(QtScreenFonts().FirstScreenFont());
+        QVERIFY(!first.isEmpty());
+        QVERIFY(QFontDatabase::families().value(0).startsWith(first));
+        QVERIFY(!first.contains(QLatin1Char('[')));
     }
 
     void standardButtonsSpeakFrench() {

@@ -1,4 +1,4 @@
-#include "memoleaf/ui/note_font.h"
+#include "memoleaf/platform/qt/note_font.h"
 
 #include <QFontDatabase>
 #include <QRegularExpression>
@@ -47,7 +47,7 @@ QString FaceFor(const QString& family, bool bold, bool italic) {
 }
 
 QFont DialogFont(const FontChoice& note) {
-    const QString family = FamilyName(note.name);
+    const QString family = FamilyName(QString::fromStdString(note.name));
     const QString face = FaceFor(family, note.bold, note.italic);
     QFont font = face.isEmpty() ? QFont(family) : QFontDatabase::font(family, face, 12);
     if (face.isEmpty()) {
@@ -63,8 +63,8 @@ FontChoice AcceptedFont(const FontChoice& note, const QFont& offered, const QFon
     const bool faceKept =
         family == FamilyName(offered.family()) &&
         QFontDatabase::styleString(accepted) == QFontDatabase::styleString(offered);
-    if (faceKept) return {family, accepted.pointSizeF(), note.bold, note.italic};
-    return {family, accepted.pointSizeF(), accepted.bold(), accepted.italic()};
+    if (faceKept) return {family.toStdString(), accepted.pointSizeF(), note.bold, note.italic};
+    return {family.toStdString(), accepted.pointSizeF(), accepted.bold(), accepted.italic()};
 }
 
 }  // namespace vortalis::memoleaf

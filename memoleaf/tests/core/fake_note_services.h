@@ -1,28 +1,29 @@
 #pragma once
 
-#include <QStringList>
+#include <string>
 #include <vector>
 
 #include "memoleaf/core/note_services.h"
 
 namespace vortalis::memoleaf::testing {
 
-// Dialogs that answer what the test says, or are cancelled.
+// Dialogs that answer what the test says, or are cancelled, and keep what they
+// were shown.
 class FakeNoteDialogs : public NoteDialogs {
   public:
     std::optional<std::int32_t> colourAnswer;
     std::optional<FontChoice> fontAnswer;
     std::vector<std::int32_t> coloursOffered;
-    QStringList colourTitles;
+    std::vector<std::string> colourTitles;
     std::vector<FontChoice> fontsOffered;
 
-    std::optional<std::int32_t> ChooseColour(QWidget*, const QString& title,
+    std::optional<std::int32_t> ChooseColour(const std::string& title,
                                              std::int32_t initial) override {
         coloursOffered.push_back(initial);
         colourTitles.push_back(title);
         return colourAnswer;
     }
-    std::optional<FontChoice> ChooseFont(QWidget*, const FontChoice& initial) override {
+    std::optional<FontChoice> ChooseFont(const FontChoice& initial) override {
         fontsOffered.push_back(initial);
         return fontAnswer;
     }
@@ -30,21 +31,32 @@ class FakeNoteDialogs : public NoteDialogs {
 
 class FakeNoteClipboard : public NoteClipboard {
   public:
-    QString text;
+    std::string text;
 
-    QString Text() const override { return text; }
-    void SetText(const QString& newText) override { text = newText; }
+    std::string Text() const override { return text; }
+    void SetText(const std::string& newText) override { text = newText; }
 };
 
 class FakeNoteSession : public NoteSession {
   public:
     std::vector<RunError> errors;
-    QStringList messages;
+    std::vector<std::string> messages;
     int ends = 0;
 
     void ReportError(const RunError& error) override { errors.push_back(error); }
-    void ShowMessage(const QString& text) override { messages.push_back(text); }
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
     void End() override { ++ends; }
+};
+
+class FakeScreenFonts : public ScreenFonts {
+  public:
+    std::string first = "DejaVu Sans";
+    mutable int asked = 0;
+
+    std::string FirstScreenFont() const override {
+        ++asked;
+        return first;
+    }
 };
 
 }  // namespace vortalis::memoleaf::testing
