@@ -35,30 +35,24 @@ TEST(KeyfoldFaults, KilledMidWriteTheFileIsWhollyOldOrPutBackAtTheNextStart) {
     ExpectWholeAcrossKills("copie.txt", 12);
 }
 
+constexpr const char* kNoSmallDisk = "cannot mount a small tmpfs here (needs root)";
+
 TEST(KeyfoldFaults, AFullDiskGivesErrorDiskFullAndKeepsTheFile) {
-    TemporaryFolder folder;
-    testing::ScratchMount disk(folder / "disk", 48 * 1024);
-    if (!disk.Mounted()) GTEST_SKIP() << "cannot mount a small tmpfs here (needs root)";
-    const auto file = folder / "disk" / "coffre.txt";
-    const Bytes plain = SampleBytes(32000);
-    WriteBytes(file, plain);  // leaves too little room for the new copy
-    EXPECT_EQ(KeyfoldErrorNumber(file.string() + ",secret,D"), run_error::kDiskFull);
-    EXPECT_EQ(ReadBytes(file), plain);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(file.parent_path()),
-                            std::filesystem::directory_iterator()),
-              1);
+    const Bytes plain = SampleBytes(32000);  // leaves too little room for the new copy
+    const FileOnSmallDisk on(48 * 1024, plain, "coffre.txt");
+    if (!on.disk.Mounted()) GTEST_SKIP() << kNoSmallDisk;
+    EXPECT_EQ(KeyfoldErrorNumber(on.file.string() + ",secret,D"), run_error::kDiskFull);
+    EXPECT_EQ(ReadBytes(on.file), plain);
+    EXPECT_TRUE(on.Alone());
 }
 
 TEST(KeyfoldFaults, AReadOnlyDiskGivesAnErrorAndKeepsTheFile) {
-    TemporaryFolder folder;
-    testing::ScratchMount disk(folder / "disk", 64 * 1024);
-    if (!disk.Mounted()) GTEST_SKIP() << "cannot mount a small tmpfs here (needs root)";
-    const auto file = folder / "disk" / "coffre.txt";
     const Bytes plain = SampleBytes(1000);
-    WriteBytes(file, plain);
-    ASSERT_TRUE(disk.MakeReadOnly());
-    EXPECT_EQ(KeyfoldErrorNumber(file.string() + ",secret,D"), run_error::kPathFileAccess);
-    EXPECT_EQ(ReadBytes(file), plain);
+    FileOnSmallDisk on(64 * 1024, plain, "coffre.txt");
+    if (!on.disk.Mounted()) GTEST_SKIP() << kNoSmallDisk;
+    ASSERT_TRUE(on.disk.MakeReadOnly());
+    EXPECT_EQ(KeyfoldErrorNumber(on.file.string() + ",secret,D"), run_error::kPathFileAccess);
+    EXPECT_EQ(ReadBytes(on.file), plain);
 }
 
 TEST(KeyfoldFaults, AFileThatVanishesAfterTheCheckIsNotFound) {

@@ -8,6 +8,9 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
+
+#include "runtime/tests/support/temporary_folder.h"
 
 namespace vortalis::testing {
 
@@ -33,6 +36,24 @@ class ScratchMount {
   private:
     std::filesystem::path folder_;
     bool mounted_ = false;
+};
+
+// A file holding `bytes` alone on a disk of `diskBytes`, in a scratch folder.
+struct FileOnSmallDisk {
+    FileOnSmallDisk(std::size_t diskBytes, const std::vector<std::uint8_t>& bytes,
+                    const std::string& name)
+        : disk(folder / "disk", diskBytes), file(folder / "disk" / name) {
+        if (disk.Mounted()) WriteBytes(file, bytes);
+    }
+    // Whether the file is still the only entry on its disk.
+    bool Alone() const {
+        return std::distance(std::filesystem::directory_iterator(file.parent_path()),
+                             std::filesystem::directory_iterator()) == 1;
+    }
+
+    TemporaryFolder folder;
+    ScratchMount disk;
+    std::filesystem::path file;
 };
 
 }  // namespace vortalis::testing
