@@ -38,6 +38,17 @@ TEST(FileSearchTest, AFolderGetsExactlyOneSeparatorBeforeAName) {
     EXPECT_EQ(WithTrailingSeparator("/home/marie/"), "/home/marie/");
 }
 
+TEST(FileSearchTest, AFolderHasOnePathHoweverItIsWritten) {
+    TemporaryFolder folder;
+    const std::string path = folder.Path().generic_string();
+    EXPECT_EQ(NormalFolderPath(path + "/"), path);
+    EXPECT_EQ(NormalFolderPath(path + "/a/../"), path);
+    EXPECT_EQ(NormalFolderPath(path + "/./b"), path + "/b");
+    EXPECT_EQ(NormalFolderPath("b"), (std::filesystem::current_path() / "b").generic_string());
+    const std::string root = folder.Path().root_path().generic_string();
+    EXPECT_EQ(NormalFolderPath(root), root);
+}
+
 TEST(FileSearchTest, TheFolderReaderListsVisibleSubfoldersAndFilesApartInOrder) {
     TemporaryFolder folder;
     for (const char* name : {"b.txt", "A.txt", ".hidden"}) WriteBytes(folder / name, {1});
