@@ -79,23 +79,10 @@ class FakeSealboxView : public SealboxView {
     void HideWindow() override { hidden = true; }
 
     static std::string Name(SealboxControl control) {
-        switch (control) {
-            case SealboxControl::Drive1:
-                return "Drive1";
-            case SealboxControl::Dir1:
-                return "Dir1";
-            case SealboxControl::File1:
-                return "File1";
-            case SealboxControl::Text1:
-                return "Text1";
-            case SealboxControl::Text2:
-                return "Text2";
-            case SealboxControl::Form:
-                return "Form";
-            case SealboxControl::Label2:
-                return "Label2";
-        }
-        return "?";
+        // In the order SealboxControl names them.
+        constexpr const char* kNames[] = {"Drive1", "Dir1", "File1", "Text1",
+                                          "Text2",  "Form", "Label2"};
+        return kNames[static_cast<std::size_t>(control)];
     }
 };
 
