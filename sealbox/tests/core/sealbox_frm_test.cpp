@@ -170,6 +170,18 @@ TEST_F(SealboxForm, ClickingAFileNamesItWithOneSeparatorEvenInARootFolder) {
     EXPECT_EQ(view.text1, Shown(root / "boot.ini"));
 }
 
+TEST_F(SealboxForm, ChoosingADriveNamesItInText1EvenWhenItsFolderIsOpen) {
+    Open();
+    form->OpenFolder(folder.Path().string());
+    view.text1 = "tapé à la main";
+
+    view.drive = Shown(folder.Path());
+    Raise(&Sealboxfrm::Drive1_Change);
+
+    EXPECT_EQ(view.text1, Shown(folder.Path()));
+    EXPECT_TRUE(dialogs.seen.empty());
+}
+
 TEST_F(SealboxForm, ADriveThatCannotBeReadIsReportedAndChangesNothingElse) {
     const std::string gone = Shown(folder / "demonte");
     volumes.mountPoints.push_back(gone);
@@ -238,8 +250,9 @@ TEST_F(SealboxForm, ChecksTheFileBeforeThePasswordAndEachCheckKeepsTheWindowOpen
 #endif
     Open();
 
+    // Both boxes empty first: only the file is reported.
     for (std::size_t i = 0; i < noFiles.size(); ++i)
-        Click(static_cast<int>(i % 2), noFiles[i], "clef");
+        Click(static_cast<int>(i % 2), noFiles[i], i == 0 ? "" : "clef");
     Click(1, file, "");
 
     Names expected(noFiles.size(), "Fichier non trouvé");
@@ -306,35 +319,23 @@ TEST_F(SealboxForm, APasswordCharacterWithoutAWindowsCodeIsRefused) {
     EXPECT_EQ(ReadBytes(file), SampleBytes(100));
 }
 
-TEST_F(SealboxForm, Bytes255StayWhenTheUserSaysNoAndTheWindowGoesOn) {
+TEST_F(SealboxForm, Bytes255AreEncipheredOnlyOnceTheUserSaysSo) {
     const auto file = program / "image.bmp";
     const Bytes plain(3000, 255);
     WriteBytes(file, plain);
     Open();
 
-    Click(0, file, "clef");
-
+    Click(0, file, "clef");  // answered "Non": the window goes on
     ASSERT_EQ(dialogs.seen.size(), 1u);
     EXPECT_TRUE(dialogs.seen[0].starts_with("? "));
     EXPECT_EQ(ReadBytes(file), plain);
     EXPECT_TRUE(view.progressCleared);
     EXPECT_EQ(sound.plays, 0);
     EXPECT_FALSE(form->Ended());
-    Click(Sealboxfrm::kQuitButton, "", "");
-    EXPECT_EQ(end.exitCode, std::optional<int>(0));
-}
 
-TEST_F(SealboxForm, Bytes255AreEncipheredWhenTheUserSaysSo) {
-    const auto file = program / "image.bmp";
-    const Bytes plain(3000, 255);
-    WriteBytes(file, plain);
     dialogs.goOn = true;
-    Open();
-
     Click(0, file, "clef");
-
-    ASSERT_EQ(dialogs.seen.size(), 1u);
-    EXPECT_TRUE(dialogs.seen[0].starts_with("? "));
+    EXPECT_EQ(dialogs.seen.size(), 2u);
     EXPECT_EQ(ReadBytes(file), testing::CipherInOneCall("clef", CipherMode::Encipher, plain));
     EXPECT_EQ(sound.plays, 1);
     EXPECT_EQ(end.exitCode, std::optional<int>(0));
