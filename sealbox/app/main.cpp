@@ -4,10 +4,11 @@
 
 #include "runtime/process/command_line.h"
 #include "runtime/qt/first_paint_probe.h"
+#include "sealbox/core/sealbox_frm.h"
 #include "sealbox/platform/qt/message_box_dialogs.h"
 #include "sealbox/platform/qt/mounted_volumes.h"
 #include "sealbox/platform/qt/qt_end_sound.h"
-#include "sealbox/ui/sealbox_form.h"
+#include "sealbox/ui/sealbox_window.h"
 
 namespace {
 
@@ -29,12 +30,15 @@ int main(int argc, char** argv) {
     vortalis::MountedVolumes volumes;
     vortalis::SystemFolderReader folders;
     const vortalis::UserPlaces places;
+    vortalis::SealboxWindow window;
     vortalis::Sealboxfrm form(
-        {dialogs, endSound, programEnd, volumes, folders, vortalis::SystemFiles(), places},
+        window, {dialogs, endSound, programEnd, volumes, folders, vortalis::SystemFiles(), places},
         {vortalis::CommandLineText(argc, argv), vortalis::CurrentProgram()});
+    window.ForwardEventsTo(form);
     form.Load();
+    // An error at start has been reported; the event loop that would end is not running yet.
     if (form.Ended()) return 1;
-    form.show();
-    vortalis::QuitAfterFirstPaintWhenAsked(form);
+    window.show();
+    vortalis::QuitAfterFirstPaintWhenAsked(window);
     return application.exec();
 }

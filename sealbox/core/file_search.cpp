@@ -13,4 +13,12 @@ std::string WithTrailingSeparator(std::string folder) {
     return folder;
 }
 
+std::string NormalFolderPath(const std::string& folder) {
+    std::error_code ignored;
+    std::filesystem::path path = std::filesystem::absolute(folder, ignored).lexically_normal();
+    // "/home/" names its folder by an empty last name; a root keeps its separator.
+    if (path.has_relative_path() && !path.has_filename()) path = path.parent_path();
+    return path.generic_string();
+}
+
 }  // namespace vortalis

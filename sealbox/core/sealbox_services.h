@@ -12,7 +12,7 @@
 
 namespace vortalis {
 
-// The platform things the window asks for, behind small interfaces so that tests
+// The platform things the form logic asks for, behind small interfaces so that tests
 // answer the boxes, hear no sound and end no process.
 class SealboxDialogs {
   public:

@@ -1,23 +1,24 @@
 #include "sealbox/ui/drive_list_box.h"
 
+#include <QSignalBlocker>
+
 namespace vortalis {
 
-DriveListBox::DriveListBox(const std::vector<std::string>& mountPoints, QWidget* parent)
-    : QComboBox(parent) {
-    for (const std::string& mountPoint : mountPoints) addItem(QString::fromStdString(mountPoint));
-    setCurrentIndex(-1);
+DriveListBox::DriveListBox(QWidget* parent) : QComboBox(parent) {
     connect(this, &QComboBox::currentIndexChanged, this, &DriveListBox::Changed);
 }
 
 std::string DriveListBox::Drive() const { return currentText().toStdString(); }
 
-std::vector<std::string> DriveListBox::Drives() const {
-    std::vector<std::string> drives;
-    for (int i = 0; i < count(); ++i) drives.push_back(itemText(i).toStdString());
-    return drives;
+void DriveListBox::SetDrives(const std::vector<std::string>& mountPoints) {
+    const QSignalBlocker quiet(this);
+    clear();
+    for (const std::string& mountPoint : mountPoints) addItem(QString::fromStdString(mountPoint));
+    setCurrentIndex(-1);
 }
 
 void DriveListBox::SetDrive(const std::string& mountPoint) {
+    const QSignalBlocker quiet(this);
     const QString drive = QString::fromStdString(mountPoint);
     int index = findText(drive);
     if (index < 0) {

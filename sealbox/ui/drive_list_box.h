@@ -7,15 +7,17 @@
 namespace vortalis {
 
 // The drives of this platform: the mounted volumes, named by their mount points.
-// None is chosen at first, so that choosing the first one is a change too.
+// Only the user's choice raises Changed: the form logic raises the change of a
+// drive it sets itself.
 class DriveListBox : public QComboBox {
     Q_OBJECT
   public:
-    DriveListBox(const std::vector<std::string>& mountPoints, QWidget* parent = nullptr);
+    explicit DriveListBox(QWidget* parent = nullptr);
 
     std::string Drive() const;
-    std::vector<std::string> Drives() const;
-    // Chooses the drive (added when not listed); a different one raises Changed.
+    // Lists the drives, none chosen.
+    void SetDrives(const std::vector<std::string>& mountPoints);
+    // Chooses the drive, added when not listed.
     void SetDrive(const std::string& mountPoint);
 
   signals:

@@ -2,24 +2,19 @@
 
 #include <QSignalBlocker>
 
-#include "sealbox/core/folder_reader.h"
-
 namespace vortalis {
 
-FileListBox::FileListBox(FolderReader& folders, QWidget* parent)
-    : QListWidget(parent), folders_(folders) {
+FileListBox::FileListBox(QWidget* parent) : QListWidget(parent) {
     // Selection, not the current row: the focus alone moves the current row.
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
         if (!selectedItems().isEmpty()) emit Clicked();
     });
 }
 
-void FileListBox::SetPath(const std::string& folder) {
-    const std::vector<std::string> names = folders_.OrdinaryFiles(folder);
+void FileListBox::Show(const std::vector<std::string>& names) {
     const QSignalBlocker quiet(this);
     clear();
     for (const std::string& name : names) addItem(QString::fromStdString(name));
-    path_ = folder;
 }
 
 std::string FileListBox::SelectedName() const {

@@ -4,7 +4,6 @@
 #include <filesystem>
 
 #include "sealbox/core/file_search.h"
-#include "sealbox/core/folder_reader.h"
 #include "sealbox/ui/sealbox_icon.h"
 
 namespace vortalis {
@@ -27,26 +26,15 @@ class IndentingDelegate : public QStyledItemDelegate {
     }
 };
 
-std::string NormalFolderPath(const std::string& folder) {
-    std::error_code ignored;
-    std::string path = std::filesystem::absolute(folder, ignored).lexically_normal().string();
-    while (path.size() > 1 && path.back() == '/') path.pop_back();
-    return path;
-}
-
 }  // namespace
 
-FolderListBox::FolderListBox(FolderReader& folders, QWidget* parent)
-    : QListWidget(parent), folders_(folders) {
+FolderListBox::FolderListBox(QWidget* parent) : QListWidget(parent) {
     setItemDelegate(new IndentingDelegate(this));
     connect(this, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { emit Opened(item->data(kPathRole).toString()); });
 }
 
-void FolderListBox::SetPath(const std::string& folder) {
-    const std::string path = NormalFolderPath(folder);
-    const std::vector<std::string> subfolders = folders_.Subfolders(path);
-
+void FolderListBox::Show(const std::string& path, const std::vector<std::string>& subfolders) {
     clear();
     std::string walked;
     int depth = 0;
@@ -60,10 +48,6 @@ void FolderListBox::SetPath(const std::string& folder) {
     for (const std::string& name : subfolders) {
         AddEntry(name, WithTrailingSeparator(path) + name, depth, false);
     }
-
-    if (path == path_) return;
-    path_ = path;
-    emit Changed();
 }
 
 void FolderListBox::AddEntry(const std::string& name, const std::string& path, int depth,

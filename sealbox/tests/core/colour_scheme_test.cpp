@@ -38,15 +38,6 @@ TEST(ColourSchemeTest, AShortFileOrAColourThatIsNoNumberIsAnError) {
     EXPECT_EQ(ErrorNumber(TwentyFields() + "1,2,3,4,99999999999\r\n"), run_error::kOverflow);
 }
 
-TEST(ColourSchemeTest, TheDesignColoursAreTheSystemsOwn) {
-    const ColourScheme design = DesignColours();
-    EXPECT_EQ(design[ColourScheme::kListBackground], static_cast<std::int32_t>(0x80000005));
-    EXPECT_EQ(design[ColourScheme::kListText], static_cast<std::int32_t>(0x80000008));
-    EXPECT_EQ(design[ColourScheme::kWindowBackground], static_cast<std::int32_t>(0x8000000F));
-    EXPECT_EQ(design[ColourScheme::kWindowText], static_cast<std::int32_t>(0x80000012));
-    EXPECT_EQ(design[ColourScheme::kButtonBackground], static_cast<std::int32_t>(0x8000000F));
-}
-
 TEST(ColourSchemeTest, ReadsTheFileOrSaysWhyItCannot) {
     testing::TemporaryFolder folder;
     const auto file = folder / "vortalis.ini";

@@ -2,11 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "runtime/errors/run_error.h"
 #include "runtime/tests/support/temporary_folder.h"
-#include "sealbox/core/end_sound_name.h"
-#include "sealbox/core/folder_reader.h"
-#include "sealbox/core/volumes.h"
 
 namespace vortalis {
 namespace {
@@ -39,35 +35,15 @@ TEST(FileSearchTest, AFolderGetsExactlyOneSeparatorBeforeAName) {
     EXPECT_EQ(WithTrailingSeparator("/home/marie/"), "/home/marie/");
 }
 
-TEST(FileSearchTest, TheFolderReaderListsVisibleSubfoldersAndFilesApartInOrder) {
+TEST(FileSearchTest, AFolderHasOnePathHoweverItIsWritten) {
     TemporaryFolder folder;
-    for (const char* name : {"b.txt", "A.txt"}) WriteBytes(folder / name, {1});
-    for (const char* name : {"Zeta", "alpha"}) std::filesystem::create_directory(folder / name);
-    if (IsHiddenName(".git")) {
-        WriteBytes(folder / ".hidden", {1});
-        std::filesystem::create_directory(folder / ".git");
-    }
-    SystemFolderReader reader;
-    EXPECT_EQ(reader.OrdinaryFiles(folder.Path().string()),
-              (std::vector<std::string>{"A.txt", "b.txt"}));
-    EXPECT_EQ(reader.Subfolders(folder.Path().string()),
-              (std::vector<std::string>{"alpha", "Zeta"}));
-    EXPECT_THROW(reader.Subfolders((folder / "absent").string()), RunError);
-}
-
-TEST(FileSearchTest, TheEndSoundIsNamedAfterTheProgramLessThreeCharacters) {
-    EXPECT_EQ(EndSoundPath({"/opt/vortalis", "Sealbox", "Sealbox"}),
-              std::filesystem::path("/opt/vortalis/Sealfin.WAV"));
-    EXPECT_EQ(EndSoundPath({"/opt/vortalis", "CRYPTAGE.EXE", "CRYPTAGE"}),
-              std::filesystem::path("/opt/vortalis/CRYPTfin.WAV"));
-}
-
-TEST(FileSearchTest, AFolderLiesOnTheDeepestMountPointAboveIt) {
-    const std::vector<std::string> mounts = {"/", "/home", "/home/marie/usb", "/ho"};
-    EXPECT_EQ(VolumeHolding("/home/marie/docs", mounts), "/home");
-    EXPECT_EQ(VolumeHolding("/home/marie/usb", mounts), "/home/marie/usb");
-    EXPECT_EQ(VolumeHolding("/house", mounts), "/");
-    EXPECT_EQ(VolumeHolding("/opt", {}), "/");
+    const std::string path = folder.Path().generic_string();
+    EXPECT_EQ(NormalFolderPath(path + "/"), path);
+    EXPECT_EQ(NormalFolderPath(path + "/a/../"), path);
+    EXPECT_EQ(NormalFolderPath(path + "/./b"), path + "/b");
+    EXPECT_EQ(NormalFolderPath("b"), (std::filesystem::current_path() / "b").generic_string());
+    const std::string root = folder.Path().root_path().generic_string();
+    EXPECT_EQ(NormalFolderPath(root), root);
 }
 
 }  // namespace

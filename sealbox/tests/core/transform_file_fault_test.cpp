@@ -36,23 +36,18 @@ TEST(SealboxFaults, KilledMidWriteTheFileIsWhollyOldOrPutBackAtTheNextStart) {
 }
 
 TEST(SealboxFaults, AFullDiskGivesErrorDiskFullAndKeepsTheFile) {
-    TemporaryFolder folder;
-    testing::ScratchMount disk(folder / "disk", 1 << 20);
-    if (!disk.Mounted()) GTEST_SKIP() << "cannot mount a small tmpfs here (needs root)";
-    const auto file = folder / "disk" / "archive.bin";
     const Bytes plain = SampleBytes(700 * 1024);
-    WriteBytes(file, plain);
+    const FileOnSmallDisk on(1 << 20, plain, "archive.bin");
+    if (!on.disk.Mounted()) GTEST_SKIP() << "cannot mount a small tmpfs here (needs root)";
     SilentProgress progress;
     try {
-        TransformFile(file, "secret", CipherMode::Decipher, progress);
+        TransformFile(on.file, "secret", CipherMode::Decipher, progress);
         ADD_FAILURE() << "a full disk went unnoticed";
     } catch (const RunError& error) {
         EXPECT_EQ(error.Number(), run_error::kDiskFull);
     }
-    EXPECT_EQ(ReadBytes(file), plain);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(file.parent_path()),
-                            std::filesystem::directory_iterator()),
-              1);
+    EXPECT_EQ(ReadBytes(on.file), plain);
+    EXPECT_TRUE(on.Alone());
 }
 
 }  // namespace

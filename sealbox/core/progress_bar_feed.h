@@ -1,18 +1,18 @@
 #pragma once
 
-#include <QProgressBar>
 #include <cstdint>
 
+#include "sealbox/core/sealbox_view.h"
 #include "sealbox/core/transform_file.h"
 
 namespace vortalis {
 
-// Drives a progress bar from a file transform that runs inside a click handler:
-// the bar is redrawn only when its fill would move, and only the window's own
-// drawing gets a turn meanwhile, never a click or a key.
-class ProgressBarSink : public TransformProgress {
+// Feeds ProgressBar1 from a file transform. A range too wide for the bar's
+// whole numbers is divided down, and the value is set only when the fill would
+// move by a pixel, and at the end: drawing every block would slow a large file.
+class ProgressBarFeed : public TransformProgress {
   public:
-    explicit ProgressBarSink(QProgressBar& bar) : bar_(bar) {}
+    explicit ProgressBarFeed(SealboxView& view) : view_(view) {}
 
     void Begin(std::uint64_t minimum, std::uint64_t maximum) override;
     void Step() override;
@@ -20,7 +20,7 @@ class ProgressBarSink : public TransformProgress {
   private:
     void Show();
 
-    QProgressBar& bar_;
+    SealboxView& view_;
     std::uint64_t maximum_ = 0;
     std::uint64_t value_ = 0;
     std::uint64_t scale_ = 1;   // a range too wide for the bar is divided down

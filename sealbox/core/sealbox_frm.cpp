@@ -1,0 +1,201 @@
+#include "sealbox/core/sealbox_frm.h"
+
+#include "runtime/files/rewrite_recovery.h"
+#include "runtime/text/ansi_text.h"
+#include "sealbox/core/end_sound_name.h"
+#include "sealbox/core/file_search.h"
+#include "sealbox/core/progress_bar_feed.h"
+#include "sealbox/core/volumes.h"
+
+namespace vortalis {
+namespace {
+
+constexpr const char* kFileNotFound = "Fichier non trouvé";
+constexpr const char* kWhatPassword = "quel est le mot de passe ?";
+constexpr const char* kMediumError = "Erreur support : ";
+constexpr std::size_t kMediumErrorGap = 17;
+
+// Sets a flag for as long as it lives, however the scope is left.
+class Raised {
+  public:
+    explicit Raised(bool& flag) : flag_(flag) { flag_ = true; }
+    ~Raised() { flag_ = false; }
+    Raised(const Raised&) = delete;
+    Raised& operator=(const Raised&) = delete;
+
+  private:
+    bool& flag_;
+};
+
+}  // namespace
+
+Sealboxfrm::Sealboxfrm(SealboxView& view, SealboxServices services, SealboxStart start)
+    : view_(view), services_(services), start_(std::move(start)) {}
+
+void Sealboxfrm::Handle(const std::function<void()>& handler) {
+    if (ended_ || busy_) return;
+    if (const std::optional<RunError> error = ErrorEscaping(handler)) {
+        services_.dialogs.ReportError(*error);
+        EndProgram(1);
+    }
+}
+
+void Sealboxfrm::Form_Load() {
+    PutBackInterruptedRewrites();
+    ApplyColourScheme(LoadColourScheme());
+    view_.SetCaption(kCreditCaption);
+    OpenListsOnStartFolder();
+    services_.endSound.SetFileName(EndSoundPath(start_.program));
+}
+
+void Sealboxfrm::PutBackInterruptedRewrites() {
+    // A transform killed part-way through a file rewritten in place left its
+    // original aside: put it back, and say so.
+    for (const InterruptedRewrite& rewrite : RecoverInterruptedRewrites(services_.files)) {
+        services_.dialogs.Show(RecoveryMessage(rewrite));
+    }
+}
+
+ColourScheme Sealboxfrm::LoadColourScheme() {
+    const std::string& file = start_.commandLine;
+    if (file.empty() || !IsOrdinaryFile(file)) return DesignColours();
+    try {
+        return ReadColourScheme(file, services_.files);
+    } catch (const RunError& error) {
+        // A damaged colour file is no reason not to open: say so, keep the design.
+        services_.dialogs.ReportError(error);
+        return DesignColours();
+    }
+}
+
+void Sealboxfrm::ApplyColourScheme(const ColourScheme& scheme) {
+    const auto paint = [this](SealboxControl control, std::int32_t back, std::int32_t fore) {
+        view_.SetBackColor(control, back);
+        view_.SetForeColor(control, fore);
+    };
+    for (const SealboxControl box :
+         {SealboxControl::Drive1, SealboxControl::Dir1, SealboxControl::File1,
+          SealboxControl::Text1, SealboxControl::Text2}) {
+        paint(box, scheme[ColourScheme::kListBackground], scheme[ColourScheme::kListText]);
+    }
+    for (int index = 0; index < kButtonCount; ++index) {
+        view_.SetCommand1BackColor(index, scheme[ColourScheme::kButtonBackground]);
+    }
+    // Label2 only: Label1 keeps the colours it was drawn with.
+    for (const SealboxControl control : {SealboxControl::Form, SealboxControl::Label2}) {
+        paint(control, scheme[ColourScheme::kWindowBackground], scheme[ColourScheme::kWindowText]);
+    }
+}
+
+void Sealboxfrm::OpenListsOnStartFolder() {
+    // The program's folder where the product keeps its files; an installed
+    // program's holds nothing of the user's.
+    const std::filesystem::path& program = start_.program.folder;
+    const std::string folder = NormalFolderPath(
+        (IsProductFolder(program, services_.places) ? program : UserStartFolder(services_.places))
+            .string());
+    const std::vector<std::string> drives = services_.volumes.MountPoints();
+    view_.ListDrive1(drives);
+    SetDrive1(VolumeHolding(folder, drives));
+    if (ended_) return;
+    SetDir1Path(folder);
+}
+
+void Sealboxfrm::SetDrive1(const std::string& drive) {
+    if (drive == view_.Drive1()) return;
+    view_.SetDrive1(drive);
+    Handle([this] { Drive1_Change(); });
+}
+
+void Sealboxfrm::SetDir1Path(const std::string& folder) {
+    const std::string path = NormalFolderPath(folder);
+    const std::vector<std::string> subfolders = services_.folders.Subfolders(path);
+    view_.ShowDir1(path, subfolders);
+    if (path == dir1Path_) return;
+    dir1Path_ = path;
+    Handle([this] { Dir1_Change(); });
+}
+
+void Sealboxfrm::Drive1_Change() {
+    const std::string drive = view_.Drive1();
+    try {
+        SetDir1Path(drive);
+        view_.SetText1(drive);
+    } catch (const RunError& error) {
+        services_.dialogs.Show(kMediumError + std::to_string(error.Number()) +
+                               std::string(kMediumErrorGap, ' ') + error.Description());
+    }
+}
+
+void Sealboxfrm::Dir1_Change() {
+    view_.ShowFile1(services_.folders.OrdinaryFiles(dir1Path_));
+    view_.SetText1(dir1Path_);
+}
+
+void Sealboxfrm::File1_Click() {
+    view_.SetText1(WithTrailingSeparator(dir1Path_) + view_.File1Selected());
+}
+
+void Sealboxfrm::Command1_Click(int index) {
+    if (index == kQuitButton) {
+        EndProgram(0);
+        return;
+    }
+    const std::string file = view_.Text1();
+    if (!IsOrdinaryFile(file)) {
+        services_.dialogs.Show(kFileNotFound);
+        return;
+    }
+    const std::string password = view_.Text2();
+    if (password.empty()) {
+        services_.dialogs.Show(kWhatPassword);
+        return;
+    }
+    std::string ansiPassword;
+    try {
+        ansiPassword = Utf8ToAnsi(password);
+    } catch (const AnsiConversionError& error) {
+        services_.dialogs.Show(error.what());
+        return;
+    }
+    const CipherMode mode = index == kEncipherButton ? CipherMode::Encipher : CipherMode::Decipher;
+    if (RunTransform(file, ansiPassword, mode) == TransformResult::LeftUntouched) return;
+    services_.endSound.Play();
+    EndProgram(0);
+}
+
+TransformResult Sealboxfrm::RunTransform(const std::string& file, const std::string& password,
+                                         CipherMode mode) {
+    const Raised busy(busy_);
+    ProgressBarFeed progress(view_);
+    const TransformResult result = TransformFile(
+        file, password, mode, progress,
+        [this](std::uint64_t lostBytes) { return services_.dialogs.ConfirmLoss(lostBytes); },
+        services_.files);
+    if (result == TransformResult::LeftUntouched) view_.ClearProgressBar1();
+    return result;
+}
+
+void Sealboxfrm::OpenFolder(const std::string& folder) {
+    if (ended_ || busy_) return;
+    try {
+        SetDir1Path(folder);
+    } catch (const RunError& error) {
+        // A folder that cannot be opened stays closed; the window goes on.
+        services_.dialogs.ReportError(error);
+    }
+}
+
+bool Sealboxfrm::CloseRequested() {
+    if (busy_) return false;
+    if (!ended_) EndProgram(0);
+    return true;
+}
+
+void Sealboxfrm::EndProgram(int exitCode) {
+    ended_ = true;
+    view_.HideWindow();
+    services_.programEnd.End(exitCode);
+}
+
+}  // namespace vortalis

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "runtime/process/program_location.h"
+#include "sealbox/core/colour_scheme.h"
+#include "sealbox/core/sealbox_services.h"
+#include "sealbox/core/sealbox_view.h"
+#include "sealbox/core/transform_file.h"
+
+namespace vortalis {
+
+// The window's caption: a credit line.
+inline constexpr const char* kCreditCaption =
+    " [Dé]cryptage VORTALIS janvier 2003 sealbox@vortalis.example";
+
+// What the program was started with.
+struct SealboxStart {
+    std::string commandLine;  // the colour file's path, or nothing
+    ProgramLocation program;
+};
+
+// Sealbox's one form, `Sealboxfrm`: pick a file, type a password, encipher or
+// decipher the file, then play the end sound and end. It reads and writes the
+// window's controls through the view, and the view hands it their events.
+class Sealboxfrm {
+  public:
+    // Command1's buttons.
+    static constexpr int kEncipherButton = 0;
+    static constexpr int kDecipherButton = 1;
+    static constexpr int kQuitButton = 2;
+    static constexpr int kButtonCount = 3;
+
+    Sealboxfrm(SealboxView& view, SealboxServices services, SealboxStart start);
+
+    // Form_Load as the program runs it, under the same policy as every event.
+    void Load() {
+        Handle([this] { Form_Load(); });
+    }
+    // Runs a handler as the event loop would: an error it does not trap is
+    // reported and ends the program. Once the program has ended, or while a file
+    // is being transformed, nothing runs.
+    void Handle(const std::function<void()>& handler);
+
+    // Form_Load — colours, caption, the lists on the start folder, the end sound.
+    void Form_Load();
+    // Drive1_Change — the folder list opens the chosen drive.
+    void Drive1_Change();
+    // Dir1_Change — the file list follows the folder list.
+    void Dir1_Change();
+    // File1_Click — the clicked file's path goes to Text1.
+    void File1_Click();
+    // Command1_Click — encipher (0), decipher (1) or quit (2).
+    void Command1_Click(int index);
+
+    // An entry opened in the folder list (double click, Enter), which the list
+    // answers by itself: it opens that folder. One that cannot be read is
+    // reported and the list stays where it was.
+    void OpenFolder(const std::string& folder);
+    // Whether the window may close: not in the middle of a transform. Closing it
+    // ends the program.
+    bool CloseRequested();
+
+    bool Ended() const { return ended_; }
+
+  private:
+    void PutBackInterruptedRewrites();
+    ColourScheme LoadColourScheme();
+    void ApplyColourScheme(const ColourScheme& scheme);
+    void OpenListsOnStartFolder();
+    // Setting Drive1's drive or Dir1's path raises their change event when it is
+    // another one, as the controls do for a user's change. Throws RunError when
+    // the folder cannot be read, and then the lists show what they showed.
+    void SetDrive1(const std::string& drive);
+    void SetDir1Path(const std::string& folder);
+    TransformResult RunTransform(const std::string& file, const std::string& password,
+                                 CipherMode mode);
+    void EndProgram(int exitCode);
+
+    SealboxView& view_;
+    SealboxServices services_;
+    SealboxStart start_;
+    std::string dir1Path_;  // the folder Dir1 has open
+    bool busy_ = false;
+    bool ended_ = false;
+};
+
+}  // namespace vortalis

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vortalis {
+
+// The controls whose colours the colour scheme sets (each button of Command1
+// has a call of its own).
+enum class SealboxControl { Drive1, Dir1, File1, Text1, Text2, Form, Label2 };
+
+// What Sealbox's form logic reads and writes on its window's controls. Texts are
+// UTF-8. Nothing here raises an event: the form logic raises the change events
+// of the lists it sets itself, as the controls would.
+class SealboxView {
+  public:
+    virtual ~SealboxView() = default;
+
+    // Text1 — the file's path, picked in the lists or typed.
+    virtual std::string Text1() const = 0;
+    virtual void SetText1(const std::string& path) = 0;
+    // Text2 — the password, as typed.
+    virtual std::string Text2() const = 0;
+
+    // Drive1 — the drive list: the mounted volumes by their mount points, none
+    // chosen at first.
+    virtual void ListDrive1(const std::vector<std::string>& mountPoints) = 0;
+    // The chosen drive, empty when none is.
+    virtual std::string Drive1() const = 0;
+    // Chooses the drive, adding it when it is not listed.
+    virtual void SetDrive1(const std::string& mountPoint) = 0;
+
+    // Dir1 — the folder list: the open folder's path from the root down, then
+    // its subfolders.
+    virtual void ShowDir1(const std::string& path, const std::vector<std::string>& subfolders) = 0;
+
+    // File1 — the file list: the ordinary files of the open folder, none chosen.
+    virtual void ShowFile1(const std::vector<std::string>& names) = 0;
+    // The chosen file's name, empty when none is.
+    virtual std::string File1Selected() const = 0;
+
+    // ProgressBar1 — how far the transform has gone. The transform gives the
+    // event loop no turn: a value set is drawn at once.
+    virtual int ProgressBar1Width() const = 0;  // in pixels
+    virtual void SetProgressBar1Range(int minimum, int maximum) = 0;
+    virtual void SetProgressBar1Value(int value) = 0;
+    // Empty again, once a transform has left the file as it was.
+    virtual void ClearProgressBar1() = 0;
+
+    // Colours are Windows colour values (a negative one refers to a system colour).
+    virtual void SetBackColor(SealboxControl control, std::int32_t colour) = 0;
+    virtual void SetForeColor(SealboxControl control, std::int32_t colour) = 0;
+    // Command1 — the buttons: 0 enciphers, 1 deciphers, 2 quits.
+    virtual void SetCommand1BackColor(int index, std::int32_t colour) = 0;
+
+    virtual void SetCaption(const std::string& caption) = 0;
+    // The window goes as the program ends, before the event loop stops.
+    virtual void HideWindow() = 0;
+};
+
+}  // namespace vortalis

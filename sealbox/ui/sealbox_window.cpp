@@ -1,0 +1,217 @@
+#include "sealbox/ui/sealbox_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <initializer_list>
+
+#include "runtime/qt/twips.h"
+#include "runtime/qt/windows_colour.h"
+#include "sealbox/core/colour_scheme.h"
+#include "sealbox/ui/sealbox_icon.h"
+
+namespace vortalis {
+namespace {
+
+constexpr int kClientWidthTwips = 5910;
+constexpr int kClientHeightTwips = 5475;
+constexpr double kDesignFontPoints = 8;
+
+using Roles = std::initializer_list<QPalette::ColorRole>;
+// A box, a list or a label paints its background and its text with whichever
+// of these roles its style uses; the window, only with its own.
+constexpr Roles kControlBack = {QPalette::Base, QPalette::Window, QPalette::Button};
+constexpr Roles kControlFore = {QPalette::Text, QPalette::WindowText, QPalette::ButtonText};
+constexpr Roles kFormBack = {QPalette::Window};
+constexpr Roles kFormFore = {QPalette::WindowText};
+constexpr Roles kButtonBack = {QPalette::Button};
+
+void Paint(QWidget* control, Roles roles, std::int32_t colour) {
+    QPalette palette = control->palette();
+    for (const QPalette::ColorRole role : roles) palette.setColor(role, FromWindowsColour(colour));
+    control->setPalette(palette);
+}
+
+}  // namespace
+
+SealboxWindow::SealboxWindow(QWidget* parent) : QWidget(parent) {
+    setWindowIcon(SealboxIcon());
+    UseDesignFont();
+    CreateControls();
+    PlaceControls();
+}
+
+void SealboxWindow::UseDesignFont() {
+    // The places were drawn for a small 8-point font; a larger one would not fit them.
+    QFont designFont = font();
+    designFont.setPointSizeF(kDesignFontPoints);
+    setFont(designFont);
+}
+
+void SealboxWindow::CreateControls() {
+    // Made in their tab order, so that the keys go from one to the next as designed.
+    SealboxControls& c = controls_;
+    c.Picture1 = new QWidget(this);
+    c.Drive1 = new DriveListBox(this);
+    c.Dir1 = new FolderListBox(this);
+    c.File1 = new FileListBox(this);
+    c.Text1 = new QLineEdit(this);
+    c.Text2 = new PasswordBox(this);
+    c.Command1 = {new QPushButton(QStringLiteral("&Crypter"), this),
+                  new QPushButton(QStringLiteral("&Décrypter"), this),
+                  new QPushButton(QStringLiteral("&Quitter"), this)};
+    c.ProgressBar1 = new QProgressBar(this);
+    c.Label1 = new QLabel(QStringLiteral("Nom du fichier"), this);
+    c.Label2 = new QLabel(QStringLiteral("Mot de Passe"), this);
+
+    // The empty box of no size is first: it holds the focus at start, so that the
+    // first key press does nothing and the first Tab goes to the drives.
+    c.Picture1->setFocusPolicy(Qt::TabFocus);
+    QWidget* previous = c.Picture1;
+    for (QWidget* next :
+         std::initializer_list<QWidget*>{c.Drive1, c.Dir1, c.File1, c.Text1, c.Text2, c.Command1[0],
+                                         c.Command1[1], c.Command1[2]}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    c.ProgressBar1->setTextVisible(false);
+    c.ProgressBar1->setFocusPolicy(Qt::NoFocus);
+    for (QLabel* label : {c.Label1, c.Label2}) label->setAutoFillBackground(true);
+    // Only Label2 follows the colour scheme; Label1 keeps the colours it was drawn with.
+    const ColourScheme design = DesignColours();
+    Paint(c.Label1, kControlBack, design[ColourScheme::kWindowBackground]);
+    Paint(c.Label1, kControlFore, design[ColourScheme::kWindowText]);
+    c.Picture1->setFocus();
+}
+
+void SealboxWindow::PlaceControls() {
+    struct Place {
+        QWidget* control;
+        int left, top, width, height;
+    };
+    const SealboxControls& c = controls_;
+    const Place places[] = {
+        {c.Label2, 210, 105, 1170, 195},        {c.Text2, 210, 315, 5475, 285},
+        {c.Drive1, 210, 735, 2535, 315},        {c.Dir1, 2940, 735, 2745, 1890},
+        {c.Command1[0], 210, 1155, 1170, 645},  {c.Command1[1], 1575, 1155, 1170, 645},
+        {c.Command1[2], 210, 1890, 1170, 645},  {c.File1, 210, 2730, 5475, 1455},
+        {c.Label1, 315, 4305, 1245, 195},       {c.Text1, 210, 4515, 5475, 285},
+        {c.ProgressBar1, 210, 4935, 5475, 330}, {c.Picture1, 0, 0, 0, 0},
+    };
+    const double twipsPerPixel = TwipsPerPixel(this);
+    const auto pixels = [twipsPerPixel](int twips) { return TwipsToPixels(twips, twipsPerPixel); };
+    for (const Place& place : places) {
+        place.control->setGeometry(pixels(place.left), pixels(place.top), pixels(place.width),
+                                   pixels(place.height));
+    }
+    setFixedSize(pixels(kClientWidthTwips), pixels(kClientHeightTwips));
+}
+
+void SealboxWindow::ForwardEventsTo(Sealboxfrm& form) {
+    form_ = &form;
+    const SealboxControls& c = controls_;
+    connect(c.Drive1, &DriveListBox::Changed, this,
+            [&form] { form.Handle([&form] { form.Drive1_Change(); }); });
+    connect(c.Dir1, &FolderListBox::Opened, this,
+            [&form](const QString& folder) { form.OpenFolder(folder.toStdString()); });
+    connect(c.File1, &FileListBox::Clicked, this,
+            [&form] { form.Handle([&form] { form.File1_Click(); }); });
+    for (int index = 0; index < Sealboxfrm::kButtonCount; ++index) {
+        connect(c.Command1[index], &QPushButton::clicked, this,
+                [&form, index] { form.Handle([&form, index] { form.Command1_Click(index); }); });
+    }
+}
+
+std::string SealboxWindow::Text1() const { return controls_.Text1->text().toStdString(); }
+
+void SealboxWindow::SetText1(const std::string& path) {
+    controls_.Text1->setText(QString::fromStdString(path));
+}
+
+std::string SealboxWindow::Text2() const { return controls_.Text2->text().toStdString(); }
+
+void SealboxWindow::ListDrive1(const std::vector<std::string>& mountPoints) {
+    controls_.Drive1->SetDrives(mountPoints);
+}
+
+std::string SealboxWindow::Drive1() const { return controls_.Drive1->Drive(); }
+
+void SealboxWindow::SetDrive1(const std::string& mountPoint) {
+    controls_.Drive1->SetDrive(mountPoint);
+}
+
+void SealboxWindow::ShowDir1(const std::string& path, const std::vector<std::string>& subfolders) {
+    controls_.Dir1->Show(path, subfolders);
+}
+
+void SealboxWindow::ShowFile1(const std::vector<std::string>& names) {
+    controls_.File1->Show(names);
+}
+
+std::string SealboxWindow::File1Selected() const { return controls_.File1->SelectedName(); }
+
+int SealboxWindow::ProgressBar1Width() const { return controls_.ProgressBar1->width(); }
+
+void SealboxWindow::SetProgressBar1Range(int minimum, int maximum) {
+    controls_.ProgressBar1->setMinimum(minimum);
+    controls_.ProgressBar1->setMaximum(maximum);
+}
+
+void SealboxWindow::SetProgressBar1Value(int value) {
+    // Drawn now, for the transform runs on: only the window's own drawing gets a
+    // turn meanwhile, never a click or a key.
+    controls_.ProgressBar1->setValue(value);
+    controls_.ProgressBar1->repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void SealboxWindow::ClearProgressBar1() { controls_.ProgressBar1->reset(); }
+
+QWidget* SealboxWindow::Coloured(SealboxControl control) {
+    const SealboxControls& c = controls_;
+    switch (control) {
+        case SealboxControl::Drive1:
+            return c.Drive1;
+        case SealboxControl::Dir1:
+            return c.Dir1;
+        case SealboxControl::File1:
+            return c.File1;
+        case SealboxControl::Text1:
+            return c.Text1;
+        case SealboxControl::Text2:
+            return c.Text2;
+        case SealboxControl::Label2:
+            return c.Label2;
+        case SealboxControl::Form:
+            break;
+    }
+    return this;
+}
+
+void SealboxWindow::SetBackColor(SealboxControl control, std::int32_t colour) {
+    Paint(Coloured(control), control == SealboxControl::Form ? kFormBack : kControlBack, colour);
+}
+
+void SealboxWindow::SetForeColor(SealboxControl control, std::int32_t colour) {
+    Paint(Coloured(control), control == SealboxControl::Form ? kFormFore : kControlFore, colour);
+}
+
+void SealboxWindow::SetCommand1BackColor(int index, std::int32_t colour) {
+    Paint(controls_.Command1[index], kButtonBack, colour);
+}
+
+void SealboxWindow::SetCaption(const std::string& caption) {
+    setWindowTitle(QString::fromStdString(caption));
+}
+
+void SealboxWindow::HideWindow() { hide(); }
+
+void SealboxWindow::closeEvent(QCloseEvent* event) {
+    // Closing the window ends the program, but not in the middle of a transform.
+    if (form_ != nullptr && !form_->CloseRequested()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+}  // namespace vortalis
