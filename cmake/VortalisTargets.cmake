@@ -57,3 +57,16 @@ function(vortalis_platform_sources target)
     target_sources(${target} PRIVATE ${stem}${suffix})
   endforeach()
 endfunction()
+
+# vortalis_add_test_tool(NAME source FOR test MACRO name LIBS lib...)
+# A small program that `test` starts as a process of its own (to kill it, or to
+# run it as another user), built into tools/ and not installed; the test finds
+# it through the preprocessor name MACRO.
+function(vortalis_add_test_tool name source)
+  cmake_parse_arguments(ARG "" "FOR;MACRO" "LIBS" ${ARGN})
+  add_executable(${name} ${source})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} vortalis_warnings)
+  target_compile_definitions(${ARG_FOR} PRIVATE ${ARG_MACRO}="$<TARGET_FILE:${name}>")
+  add_dependencies(${ARG_FOR} ${name})
+endfunction()

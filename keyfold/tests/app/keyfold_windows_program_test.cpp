@@ -15,7 +15,6 @@ namespace vortalis {
 namespace {
 
 using namespace testing;  // the shared test helpers
-using Bytes = std::vector<std::uint8_t>;
 
 class KeyfoldWindowsProgramTest : public ::testing::Test {
   protected:

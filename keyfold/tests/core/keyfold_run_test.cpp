@@ -12,7 +12,6 @@ namespace vortalis {
 namespace {
 
 using namespace testing;  // the shared test helpers
-using Bytes = std::vector<std::uint8_t>;
 
 class KeyfoldRunTest : public ::testing::Test {
   protected:

@@ -18,7 +18,6 @@
 
 namespace vortalis::testing {
 
-using Bytes = std::vector<std::uint8_t>;
 using ContentAfterRun = std::function<Bytes(const Bytes&)>;
 // The program's arguments for a run that stops itself (SIGSTOP) in the write
 // that passes `stopAfter` bytes, or that never stops.

@@ -9,6 +9,8 @@
 
 namespace vortalis::testing {
 
+using Bytes = std::vector<std::uint8_t>;
+
 // A fresh folder for one test, removed with everything in it afterwards.
 class TemporaryFolder {
   public:

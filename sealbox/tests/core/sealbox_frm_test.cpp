@@ -15,10 +15,7 @@
 namespace vortalis {
 namespace {
 
-using testing::ReadBytes;
-using testing::SampleBytes;
-using testing::WriteBytes;
-using Bytes = std::vector<std::uint8_t>;
+using namespace testing;  // the shared test helpers
 using Names = std::vector<std::string>;
 
 // A star is an ordinary character of a name, where the system allows one.

@@ -13,7 +13,6 @@ namespace vortalis {
 namespace {
 
 using namespace testing;  // the shared test helpers
-using Bytes = std::vector<std::uint8_t>;
 
 // Keeps what the transform reported, to compare with what it should have.
 struct RecordingProgress : TransformProgress {

@@ -22,7 +22,6 @@ namespace vortalis {
 namespace {
 
 using namespace testing;  // the shared test helpers
-using Bytes = std::vector<std::uint8_t>;
 
 const std::error_code kBrokenDevice = std::make_error_code(std::errc::io_error);
 constexpr std::uint64_t kBlocksPerChunk = (1 << 20) / kTransformBlockBytes;
