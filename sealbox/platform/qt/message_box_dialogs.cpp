@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "runtime/errors/error_report.h"
+#include "runtime/text/line_ends.h"
 
 namespace vortalis {
 
@@ -18,8 +19,7 @@ void MessageBoxDialogs::Show(const std::string& text) {
 }
 
 bool MessageBoxDialogs::ConfirmLoss(std::uint64_t lostBytes) {
-    QString question = QString::fromStdString(LossQuestion(lostBytes));
-    question.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QString question = QString::fromStdString(ShownLines(LossQuestion(lostBytes)));
     QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kProgramTitle), question);
     QPushButton* yes = box.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
