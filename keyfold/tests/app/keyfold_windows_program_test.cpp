@@ -8,6 +8,7 @@
 #include "cipher/tests/known_vectors.h"
 #include "cipher/tests/reference_cipher.h"
 #include "runtime/process/program_location.h"
+#include "runtime/tests/support/one_file_test.h"
 #include "runtime/tests/support/temporary_folder.h"
 #include "runtime/tests/support/windows_process.h"
 
@@ -16,10 +17,9 @@ namespace {
 
 using namespace testing;  // the shared test helpers
 
-class KeyfoldWindowsProgramTest : public ::testing::Test {
+class KeyfoldWindowsProgramTest : public OneFileTest {
   protected:
-    TemporaryFolder folder;
-    std::filesystem::path file = folder / "mots de passe.txt";
+    KeyfoldWindowsProgramTest() : OneFileTest("mots de passe.txt") {}
 
     testing::ProgramResult RunKeyfold(const std::string& argumentText) {
         const std::filesystem::path program =

@@ -6,6 +6,7 @@
 #include "keyfold/tests/core/keyfold_error_number.h"
 #include "runtime/errors/run_error.h"
 #include "runtime/tests/support/failing_file_system.h"
+#include "runtime/tests/support/one_file_test.h"
 #include "runtime/tests/support/temporary_folder.h"
 
 namespace vortalis {
@@ -13,10 +14,9 @@ namespace {
 
 using namespace testing;  // the shared test helpers
 
-class KeyfoldRunTest : public ::testing::Test {
+class KeyfoldRunTest : public OneFileTest {
   protected:
-    TemporaryFolder folder;
-    std::filesystem::path file = folder / "mots de passe.txt";
+    KeyfoldRunTest() : OneFileTest("mots de passe.txt") {}
 
     std::string Line(std::string_view password, std::string_view mode) const {
         return file.string() + "," + std::string(password) + "," + std::string(mode);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "runtime/files/rewrite_backup.h"
+#include "runtime/tests/support/one_file_test.h"
 #include "runtime/tests/support/scoped_backup_folder.h"
 #include "runtime/tests/support/temporary_folder.h"
 
@@ -32,11 +33,11 @@ TEST(RewriteRecord, ReadsBackWhatItWritesAndNothingElse) {
     EXPECT_FALSE(ParseRewriteRecord("vortalis rewrite record 1\n1 2 0 99999999999999999999 2\n/f"));
 }
 
-class RewriteRecoveryTest : public ::testing::Test {
+class RewriteRecoveryTest : public OneFileTest {
   protected:
-    TemporaryFolder folder;
+    RewriteRecoveryTest() : OneFileTest("coffre.txt") {}
+
     testing::ScopedBackupFolder backups;
-    std::filesystem::path file = folder / "coffre.txt";
     std::vector<std::uint8_t> original = SampleBytes(3000, 1);
 };
 

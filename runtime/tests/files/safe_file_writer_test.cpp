@@ -4,6 +4,7 @@
 
 #include "runtime/files/rewrite_recovery.h"
 #include "runtime/tests/support/failing_file_system.h"
+#include "runtime/tests/support/one_file_test.h"
 #include "runtime/tests/support/scoped_backup_folder.h"
 #include "runtime/tests/support/temporary_folder.h"
 
@@ -19,10 +20,10 @@ std::uint64_t Inode(const std::filesystem::path& path) {
     return status.inode;
 }
 
-class SafeFileWriterTest : public ::testing::Test {
+class SafeFileWriterTest : public OneFileTest {
   protected:
-    TemporaryFolder folder;
-    std::filesystem::path file = folder / "secrets.txt";
+    SafeFileWriterTest() : OneFileTest("secrets.txt") {}
+
     std::vector<std::uint8_t> oldBytes = SampleBytes(5000, 1);
     std::vector<std::uint8_t> newBytes = SampleBytes(5000, 2);
 

@@ -11,6 +11,7 @@
 
 #include "runtime/errors/run_error.h"
 #include "runtime/files/safe_file_writer.h"
+#include "runtime/tests/support/one_file_test.h"
 #include "runtime/tests/support/scoped_backup_folder.h"
 #include "runtime/tests/support/temporary_folder.h"
 
@@ -55,11 +56,11 @@ bool SetAccessList(const std::filesystem::path& path, const wchar_t* sddl) {
     return code == ERROR_SUCCESS;
 }
 
-class WindowsRewriteTest : public ::testing::Test {
+class WindowsRewriteTest : public OneFileTest {
   protected:
-    TemporaryFolder folder;
+    WindowsRewriteTest() : OneFileTest("coffre.txt") {}
+
     testing::ScopedBackupFolder backups;
-    std::filesystem::path file = folder / "coffre.txt";
     std::vector<std::uint8_t> oldBytes = SampleBytes(3000, 1);
     std::vector<std::uint8_t> newBytes = SampleBytes(3000, 2);
 

@@ -6,6 +6,7 @@
 #include "cipher/tests/reference_cipher.h"
 #include "runtime/errors/run_error.h"
 #include "runtime/tests/support/failing_file_system.h"
+#include "runtime/tests/support/one_file_test.h"
 #include "runtime/tests/support/scoped_backup_folder.h"
 #include "runtime/tests/support/temporary_folder.h"
 
@@ -29,10 +30,10 @@ struct RecordingProgress : TransformProgress {
     void Step() override { ++value; }
 };
 
-class TransformFileTest : public ::testing::Test {
+class TransformFileTest : public OneFileTest {
   protected:
-    TemporaryFolder folder;
-    std::filesystem::path file = folder / "rapport.doc";
+    TransformFileTest() : OneFileTest("rapport.doc") {}
+
     RecordingProgress progress;
 
     TransformResult Transform(CipherMode mode, const std::string& password = "clef",

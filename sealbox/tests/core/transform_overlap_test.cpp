@@ -14,6 +14,7 @@
 #include "cipher/tests/one_call_cipher.h"
 #include "runtime/errors/run_error.h"
 #include "runtime/tests/support/failing_file_system.h"
+#include "runtime/tests/support/one_file_test.h"
 #include "runtime/tests/support/scoped_backup_folder.h"
 #include "runtime/tests/support/temporary_folder.h"
 #include "sealbox/core/transform_file.h"
@@ -95,10 +96,10 @@ class PacedFileSystem : public FileSystem {
     int failedWrites_ = 0;
 };
 
-class TransformOverlapTest : public ::testing::Test {
+class TransformOverlapTest : public OneFileTest {
   protected:
-    TemporaryFolder folder;
-    std::filesystem::path file = folder / "rapport.doc";
+    TransformOverlapTest() : OneFileTest("rapport.doc") {}
+
     Bytes plain = SampleBytes(3500000);  // four reads and four writes of at most 1 MiB
     CountingProgress progress;
 
