@@ -6,43 +6,16 @@
 # Exits 77 (skipped) when Xvfb, openbox, xdotool or xprop is missing.
 set -uo pipefail
 memoleaf=$1
-for tool in Xvfb openbox xdotool xprop; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
+. "$(dirname "$0")/../../../runtime/tests/support/x_session.sh"
+require_tools Xvfb openbox xdotool xprop
 
 work=$(mktemp -d)
-server=""
-manager=""
 cleanup() {
-  [ -n "$manager" ] && kill "$manager" 2>/dev/null
-  [ -n "$server" ] && kill "$server" 2>/dev/null
+  stop_x_session
   wait 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
-
-# Within `seconds`, until `command` succeeds.
-wait_for() {
-  local seconds=$1; shift
-  for _ in $(seq $((seconds * 20))); do "$@" >/dev/null 2>&1 && return 0; sleep 0.05; done
-  return 1
-}
-
-start_server() {
-  exec 3<> <(:)
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  server=$!
-  local number=""
-  read -r -t 10 number <&3 || { echo "Xvfb did not start"; exit 1; }
-  exec 3>&-
-  export DISPLAY=":$number"
-}
-
-start_window_manager() {
-  openbox >/dev/null 2>&1 &
-  manager=$!
-  wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK || { echo "openbox did not start"; exit 1; }
-}
 
 # One copy of the program, so that its settings file lies beside it.
 cp "$memoleaf" "$work/Memoleaf"
@@ -82,7 +55,7 @@ cycles() {
   echo "$label: three cycles, lines 1 and 2 unchanged: $(echo "$before" | tr -d '\r' | tr '\n' '/')"
 }
 
-start_server
+start_x_server
 cycles "without a window manager"
 start_window_manager
 cycles "under openbox"

@@ -7,14 +7,12 @@
 # Usage: desktop_open_test.sh PATHWELL
 set -euo pipefail
 pathwell=$1
-for tool in Xvfb xdotool; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
+. "$(dirname "$0")/../../../runtime/tests/support/x_session.sh"
+require_tools Xvfb xdotool
 
 scratch=$(mktemp -d)
-server=""
 cleanup() {
-  [ -z "$server" ] || kill "$server" 2>/dev/null || true
+  stop_x_session
   rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -24,20 +22,7 @@ fail() {
   exit 1
 }
 
-# Runs the command until it succeeds, for at most 10 s.
-await() {
-  for _ in $(seq 200); do
-    "$@" && return 0
-    sleep 0.05
-  done
-  return 1
-}
-
-# The X server picks a free display itself and names it once it is ready.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
-server=$!
-await test -s "$scratch/display" || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$scratch/display")"
+start_x_server
 
 docs="$scratch/Mes documents à lire #2"
 other="$scratch/sous dossier"
@@ -104,7 +89,7 @@ check_runs() {
   [ "$runs" = "$expected" ] || fail "the handler ran as: $runs"
 }
 ended_well() {
-  await sh -c '! kill -0 "$0" 2>/dev/null' "$1" || fail "Pathwell did not end"
+  wait_for 10 sh -c '! kill -0 "$0" 2>/dev/null' "$1" || fail "Pathwell did not end"
   wait "$1" || fail "Pathwell ended with status $?"
 }
 
@@ -113,12 +98,12 @@ ended_well() {
 chooser=$!
 dialog=$(new_window "Choix Fichiers")
 keys_to "$dialog" note.txt key:Return
-await has_records 1 || fail "the handler did not run on note.txt"
+wait_for 10 has_records 1 || fail "the handler did not run on note.txt"
 dialog=$(new_window "Choix Fichiers" "$dialog")
 keys_to "$dialog" donnees.bin key:Return
 dialog=$(new_window "Choix Fichiers" "$dialog")
 keys_to "$dialog" outil.sh key:Return
-await test -e "$scratch/outil-ran" || fail "the script did not start"
+wait_for 10 test -e "$scratch/outil-ran" || fail "the script did not start"
 dialog=$(new_window "Choix Fichiers" "$dialog")
 keys_to "$dialog" key:Escape
 ended_well "$chooser"
@@ -134,10 +119,10 @@ keys_to "$dialog" key:Tab key:ctrl+a "$other" key:Return
 chooser=$(new_window "Choix Fichiers")
 dialog=$(new_window "Rechercher un dossier" "$dialog")
 keys_to "$chooser" note.txt key:Return
-await has_records 2 || fail "the handler did not run on the new Pathwell's note.txt"
+wait_for 10 has_records 2 || fail "the handler did not run on the new Pathwell's note.txt"
 chooser=$(new_window "Choix Fichiers" "$chooser")
 keys_to "$chooser" key:Escape
-await no_window "Choix Fichiers" || fail "the new Pathwell did not end"
+wait_for 10 no_window "Choix Fichiers" || fail "the new Pathwell did not end"
 keys_to "$dialog" key:Escape
 ended_well "$browser"
 check_runs "$docs/note.txt" "$other/note.txt"

@@ -7,29 +7,21 @@
 # Exits 77 (skipped) when a tool is missing.
 set -uo pipefail
 sealbox=$1
-for tool in Xvfb xdotool pulseaudio pactl parec sox; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
+. "$(dirname "$0")/../../../runtime/tests/support/x_session.sh"
+require_tools Xvfb xdotool pulseaudio pactl parec sox
 
 work=$(mktemp -d)
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-server=""
 recorder=""
 cleanup() {
   [ -n "$recorder" ] && kill "$recorder" 2>/dev/null
   [ -f "$XDG_RUNTIME_DIR/pulse/pid" ] && kill "$(cat "$XDG_RUNTIME_DIR/pulse/pid")" 2>/dev/null
-  [ -n "$server" ] && kill "$server" 2>/dev/null
+  stop_x_session
   wait 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
-
-wait_for() {  # within `seconds`, until `command` succeeds
-  local seconds=$1; shift
-  for _ in $(seq $((seconds * 20))); do "$@" >/dev/null 2>&1 && return 0; sleep 0.05; done
-  return 1
-}
 
 # A sound server with one output, a null sink, recorded through its monitor.
 pulseaudio -D --exit-idle-time=-1 -n --load="module-null-sink sink_name=heard" \
@@ -40,12 +32,7 @@ pactl set-default-sink heard
 parec -d heard.monitor --file-format=wav "$work/heard.wav" &
 recorder=$!
 
-exec 3<> <(:)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-server=$!
-read -r -t 10 number <&3 || { echo "Xvfb did not start"; exit 1; }
-exec 3>&-
-export DISPLAY=":$number"
+start_x_server
 
 printf 'Bonjour\n' >"$work/lettre.txt"
 "$sealbox" 2>"$work/errors" &

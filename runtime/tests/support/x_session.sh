@@ -1,0 +1,48 @@
+# Sourced by the tests that run a real program on an X server of their own.
+# Gives: require_tools, wait_for, start_x_server (sets DISPLAY),
+# start_window_manager, and stop_x_session for the caller's clean-up.
+
+x_server=""
+x_window_manager=""
+
+# Exits 77 (skipped) when one of the named tools is not installed.
+require_tools() {
+  local tool
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+  done
+}
+
+# Within `seconds`, until `command` succeeds.
+wait_for() {
+  local seconds=$1
+  shift
+  for _ in $(seq $((seconds * 20))); do
+    "$@" >/dev/null 2>&1 && return 0
+    sleep 0.05
+  done
+  return 1
+}
+
+# The server picks a free display itself and names it once it is ready.
+start_x_server() {
+  local number=""
+  exec 3<> <(:)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  x_server=$!
+  read -r -t 10 number <&3 || { echo "Xvfb did not start"; exit 1; }
+  exec 3>&-
+  export DISPLAY=":$number"
+}
+
+# A window manager that frames windows, as a desktop does.
+start_window_manager() {
+  openbox >/dev/null 2>&1 &
+  x_window_manager=$!
+  wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK || { echo "openbox did not start"; exit 1; }
+}
+
+stop_x_session() {
+  [ -z "$x_window_manager" ] || kill "$x_window_manager" 2>/dev/null || true
+  [ -z "$x_server" ] || kill "$x_server" 2>/dev/null || true
+}
