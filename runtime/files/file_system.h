@@ -17,7 +17,6 @@ bool IsHiddenName(std::string_view name);
 struct FileStatus {
     std::uint64_t size = 0;
     bool isRegular = false;
-    bool isDirectory = false;
     unsigned permissions = 0;     // the mode's permission bits
     std::uint64_t linkCount = 1;  // names the file has (hard links)
     unsigned owner = 0;

@@ -43,7 +43,6 @@ std::error_code StatusAt(int folder, const char* path, int flags, FileStatus& st
         return LastError();
     status.size = info.stx_size;
     status.isRegular = S_ISREG(info.stx_mode);
-    status.isDirectory = S_ISDIR(info.stx_mode);
     status.permissions = info.stx_mode & 07777;
     status.linkCount = info.stx_nlink;
     status.owner = info.stx_uid;

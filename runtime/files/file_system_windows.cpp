@@ -56,7 +56,6 @@ std::error_code Open(const std::filesystem::path& path, int flags, int share, in
 void FillStatus(const struct _stat64& info, FileStatus& status) {
     status.size = static_cast<std::uint64_t>(info.st_size);
     status.isRegular = (info.st_mode & _S_IFMT) == _S_IFREG;
-    status.isDirectory = (info.st_mode & _S_IFMT) == _S_IFDIR;
     status.permissions = info.st_mode & 0777;
 }
 

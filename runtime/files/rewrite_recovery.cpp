@@ -61,7 +61,9 @@ std::vector<InterruptedRewrite> RecoverInterruptedRewrites(FileSystem& files) {
         files.Close(held);
     }
     // Backups whose record never came (an unfinished copy: the file was never
-    // touched) or is gone, and records that were never finished.
+    // touched) or is gone, and records that were never finished. An empty folder,
+    // the usual case at start-up, needs no second look.
+    if (names.empty()) return recovered;
     files.ListFolder(*folder, names);
     for (const std::string& name : names) {
         const bool backup = name.starts_with(kBackupPrefix) &&

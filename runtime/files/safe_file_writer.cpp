@@ -83,8 +83,7 @@ std::error_code SafeFileWriter::Write(std::span<const std::uint8_t> bytes) {
 std::error_code SafeFileWriter::Commit() {
     if (inPlace_) {
         const std::error_code error = inPlace_->Commit(written_);
-        if (error) Discard();
-        inPlace_.reset();
+        inPlace_.reset();  // a failed commit puts the original back here
         return error;
     }
     if (handle_ == FileSystem::kNoHandle)

@@ -66,13 +66,13 @@ class WindowsRewriteTest : public OneFileTest {
 
     void SetUp() override { WriteBytes(file, oldBytes); }
 
-    // The run-time error number a rewrite ends with, 0 when it succeeds.
     std::uint64_t FileIndex() {
         FileStatus status;
         SystemFiles().Status(file, status);
         return status.inode;
     }
 
+    // The run-time error number a rewrite ends with, 0 when it succeeds.
     int RewriteErrorNumber() {
         const std::error_code error = WriteWholeFile(file, newBytes);
         return error ? FileError(error, file).Number() : 0;

@@ -12,6 +12,7 @@
 #include <random>
 #include <string>
 
+#include "runtime/files/rewrite_backup.h"
 #include "runtime/tests/support/child_process.h"
 #include "runtime/tests/support/scoped_backup_folder.h"
 #include "runtime/tests/support/temporary_folder.h"
@@ -41,7 +42,7 @@ inline std::uint64_t BytesWritten(const std::string& errorOutput) {
 
 inline bool HasRecord(const ScopedBackupFolder& backups) {
     for (const std::string& name : backups.Entries())
-        if (name.starts_with("record-")) return true;
+        if (name.starts_with(kRecordPrefix)) return true;
     return false;
 }
 
