@@ -55,7 +55,9 @@ class FileSystem {
     // An existing file, neither created nor truncated.
     virtual std::error_code OpenForWriting(const std::filesystem::path& path, Handle& handle);
     // A new, empty file in `folder` whose name starts with `prefix`; its path is
-    // returned. It is held (locked) for as long as its handle is open.
+    // returned. It is held (locked) for as long as its handle is open. On failure
+    // `path` is empty: a name tried and found taken is another's file, and a
+    // caller that removes what it made must not remove that.
     virtual std::error_code CreateTemporary(const std::filesystem::path& folder,
                                             const std::string& prefix, TemporaryAccess access,
                                             std::filesystem::path& path, Handle& handle);

@@ -88,11 +88,11 @@ std::error_code FileSystem::CreateTemporary(const std::filesystem::path& folder,
                                             std::filesystem::path& path, Handle& handle) {
     const unsigned permissions =
         access == TemporaryAccess::OwnerOnly ? 0600u : CreationPermissions();
+    path.clear();
     for (;;) {
         std::string pattern = (folder / (prefix + "XXXXXX")).string();
         handle = ::mkostemp(pattern.data(), O_CLOEXEC);
         if (handle == kNoHandle) return LastError();
-        path = pattern;
         // The lock tells a later run that this file is still being written.
         struct stat info {};
         if (::flock(handle, LOCK_EX | LOCK_NB) != 0 || ::fchmod(handle, permissions) != 0 ||
@@ -105,7 +105,10 @@ std::error_code FileSystem::CreateTemporary(const std::filesystem::path& folder,
         }
         // Another program's clean-up may have removed it before the lock was
         // taken: then make another.
-        if (info.st_nlink > 0) return {};
+        if (info.st_nlink > 0) {
+            path = pattern;
+            return {};
+        }
         ::close(handle);
     }
 }

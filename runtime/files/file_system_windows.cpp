@@ -174,6 +174,8 @@ std::error_code FileSystem::CreateTemporary(const std::filesystem::path& folder,
         // Opened without delete sharing: nobody removes it while we write it. A
         // file in the user's profile is the user's alone already.
         const std::error_code error = Open(path, _O_RDWR | _O_CREAT | _O_EXCL, _SH_DENYWR, handle);
+        if (!error) return {};
+        path.clear();
         if (error != std::errc::file_exists) return error;
     }
     return std::make_error_code(std::errc::file_exists);

@@ -153,6 +153,16 @@ TEST_F(SafeFileWriterTest, StreamsBlocksAndDiscardsWhenNotCommitted) {
     EXPECT_EQ(ReadBytes(file), newBytes);
 }
 
+TEST(CreateTemporary, AFailureNamesNoFileForTheCallerToRemove) {
+    TemporaryFolder folder;
+    std::filesystem::path path = folder / "someone-elses.txt";
+    FileSystem::Handle handle = FileSystem::kNoHandle;
+    EXPECT_TRUE(SystemFiles().CreateTemporary(folder / "absent", "tmp-",
+                                              TemporaryAccess::AsNewFiles, path, handle));
+    EXPECT_TRUE(path.empty());
+    EXPECT_EQ(handle, FileSystem::kNoHandle);
+}
+
 TEST_F(SafeFileWriterTest, CreatesAFileThatDidNotExist) {
     const auto fresh = folder / "new.PRM";
     SafeFileWriter writer(fresh);
