@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QTranslator>
-#include <new>
 
 #include "pathwell/core/pathwell_frm.h"
 #include "pathwell/platform/desktop_services.h"

@@ -24,15 +24,9 @@ int Mismatch(const QString& family, const QString& face, bool bold, bool italic)
            (OfOtherWidth(face) ? 1000 : 0) + std::abs(font.weight() - weightWanted);
 }
 
-}  // namespace
-
-QString FamilyName(const QString& family) {
-    static const QRegularExpression foundry(QStringLiteral(" \\[[^\\]]*\\]$"));
-    QString name = family;
-    name.remove(foundry);
-    return name;
-}
-
+// The family's face for the note's bold and italic flags: the flags matched
+// first, then a face of normal width ("Book" rather than "Condensed"), then the
+// weight nearest to regular or bold. Empty for a family the system lacks.
 QString FaceFor(const QString& family, bool bold, bool italic) {
     QString best;
     int bestMismatch = std::numeric_limits<int>::max();
@@ -44,6 +38,15 @@ QString FaceFor(const QString& family, bool bold, bool italic) {
         }
     }
     return best;
+}
+
+}  // namespace
+
+QString FamilyName(const QString& family) {
+    static const QRegularExpression foundry(QStringLiteral(" \\[[^\\]]*\\]$"));
+    QString name = family;
+    name.remove(foundry);
+    return name;
 }
 
 QFont DialogFont(const FontChoice& note) {

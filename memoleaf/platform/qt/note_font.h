@@ -11,11 +11,6 @@ namespace vortalis::memoleaf {
 // keeps the family alone, as Windows names its fonts.
 QString FamilyName(const QString& family);
 
-// The family's face for the note's bold and italic flags: the flags matched
-// first, then a face of normal width ("Book" rather than "Condensed"), then the
-// weight nearest to regular or bold. Empty for a family the system lacks.
-QString FaceFor(const QString& family, bool bold, bool italic);
-
 // The note's font as the font dialog must show it: family, size and that face.
 QFont DialogFont(const FontChoice& note);
 

@@ -104,13 +104,12 @@ mv "$r.part" "$r"
         setenv("XDG_DATA_DIRS", (root / "system").c_str(), 1);
         setenv("XDG_CONFIG_DIRS", (root / "system").c_str(), 1);
     }
-    void TearDown() override { fs::remove_all(Folder()); }
 
   private:
-    static fs::path Folder() {
-        static const fs::path folder =
-            fs::temp_directory_path() / ("vortalis-desktop-" + std::to_string(getpid()));
-        return folder;
+    // Removed, with everything in it, when the run ends.
+    static const fs::path& Folder() {
+        static const TemporaryFolder folder;
+        return folder.Path();
     }
 };
 const auto* const kTestDesktop = ::testing::AddGlobalTestEnvironment(new TestDesktop);
