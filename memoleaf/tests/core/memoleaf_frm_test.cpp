@@ -8,8 +8,8 @@
 #include "memoleaf/core/settings_file.h"
 #include "memoleaf/tests/core/fake_note_services.h"
 #include "memoleaf/tests/core/fake_note_window.h"
-#include "memoleaf/tests/core/fake_user_places.h"
 #include "runtime/tests/support/failing_file_system.h"
+#include "runtime/tests/support/fake_user_places.h"
 #include "runtime/tests/support/scoped_backup_folder.h"
 #include "runtime/tests/support/temporary_folder.h"
 #include "runtime/text/ansi_text.h"
@@ -29,7 +29,10 @@ constexpr auto kWindowText = static_cast<std::int32_t>(0x80000008u);
 // the test sets and reads.
 class MemoleafForm : public ::testing::Test {
   protected:
-    MemoleafForm() { clipboard.text = "copié ailleurs"; }
+    MemoleafForm() {
+        clipboard.text = "copié ailleurs";
+        places.everyFolderWritable = true;  // the program's folder is its own
+    }
 
     // Starts the note on `settingsText` as its settings file, or on none.
     void Load(const std::string& settingsText = {}) {
@@ -55,7 +58,7 @@ class MemoleafForm : public ::testing::Test {
     testing::FakeNoteClipboard clipboard;
     testing::FakeNoteSession session;
     testing::FakeScreenFonts fonts;
-    testing::FakeUserPlaces places;
+    vortalis::testing::FakeUserPlaces places;
     FileSystem* files = &SystemFiles();
     std::unique_ptr<Memoleaf_frm> form;
 };

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "memoleaf/tests/core/fake_user_places.h"
+#include "runtime/tests/support/fake_user_places.h"
 
 namespace vortalis::memoleaf {
 namespace {
@@ -24,7 +24,9 @@ TEST(BuildSettingsPath, UsesTheSlashForThisPlatformsFolders) {
 class ChooseSettingsPathTest : public ::testing::Test {
   protected:
     ProgramLocation program{"/home/lea/vortalis", "Memoleaf", "Memoleaf"};
-    testing::FakeUserPlaces places;
+    vortalis::testing::FakeUserPlaces places;
+
+    ChooseSettingsPathTest() { places.everyFolderWritable = true; }
 
     std::string Chosen() const { return ChooseSettingsPath(program, places).string(); }
 };
@@ -38,7 +40,7 @@ TEST_F(ChooseSettingsPathTest, KeepsTheFileBesideTheProgramInTheProductsOwnFolde
 // moves them to the user's configuration folder.
 #ifndef _WIN32
 TEST_F(ChooseSettingsPathTest, OtherwiseUsesTheUsersConfigurationFolder) {
-    places.writable = false;
+    places.everyFolderWritable = false;
     places.environment["HOME"] = "/home/lea";
     EXPECT_EQ(Chosen(), "/home/lea/.config/Memoleaf/Memoleaf.PRM");
     places.environment["XDG_CONFIG_HOME"] = "/home/lea/.cfg";
@@ -52,7 +54,7 @@ TEST_F(ChooseSettingsPathTest, AnInstalledProgramUsesItEvenWhereItMayWriteBeside
 }
 
 TEST_F(ChooseSettingsPathTest, IgnoresRelativeConfigurationFolders) {
-    places.writable = false;
+    places.everyFolderWritable = false;
     places.environment["XDG_CONFIG_HOME"] = "cfg";
     places.environment["HOME"] = "/home/lea";
     EXPECT_EQ(Chosen(), "/home/lea/.config/Memoleaf/Memoleaf.PRM");

@@ -13,9 +13,9 @@
 
 #include "memoleaf/core/settings_file.h"
 #include "memoleaf/tests/core/fake_note_services.h"
-#include "memoleaf/tests/core/fake_user_places.h"
 #include "runtime/qt/twips.h"
 #include "runtime/qt/windows_colour.h"
+#include "runtime/tests/support/fake_user_places.h"
 #include "runtime/tests/support/temporary_folder.h"
 
 namespace vortalis::memoleaf {
@@ -27,7 +27,7 @@ const std::string kExampleFile = "0,0\r\n4995, 4995 \r\nArial,9,0,0\r\n 8454143 
 // session that the test answers.
 struct Note {
     vortalis::testing::TemporaryFolder folder;
-    testing::FakeUserPlaces places;
+    vortalis::testing::FakeUserPlaces places;
     testing::FakeNoteDialogs dialogs;
     testing::FakeNoteClipboard clipboard;
     testing::FakeNoteSession session;
@@ -41,6 +41,7 @@ struct Note {
             vortalis::testing::WriteBytes(settingsFile, {settingsText.begin(), settingsText.end()});
         }
         clipboard.text = "copié ailleurs";
+        places.everyFolderWritable = true;  // the program's folder is its own
         form = std::make_unique<Memoleaf_frm>(
             window, ProgramLocation{folder.Path(), "Memoleaf", "Memoleaf"},
             NoteServices{dialogs, clipboard, session, fonts, places, SystemFiles()});

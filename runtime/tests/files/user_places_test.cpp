@@ -2,35 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-#include <set>
+#include "runtime/tests/support/fake_user_places.h"
 
 namespace vortalis {
 namespace {
 
-class FakePlaces : public UserPlaces {
-  public:
-    std::set<std::filesystem::path> writable;
-    std::set<std::filesystem::path> readable;
-    std::map<std::string, std::string> environment;
-    std::filesystem::path current = "/srv/travail";
-
-    bool FolderWritable(const std::filesystem::path& folder) const override {
-        return writable.contains(folder);
-    }
-    bool FolderReadable(const std::filesystem::path& folder) const override {
-        return readable.contains(folder);
-    }
-    std::optional<std::string> Environment(const char* name) const override {
-        const auto found = environment.find(name);
-        if (found == environment.end()) return std::nullopt;
-        return found->second;
-    }
-    std::filesystem::path CurrentFolder() const override { return current; }
-};
+using testing::FakeUserPlaces;
 
 TEST(IsProductFolder, AWritableFolderOutsideTheSystemsOwnIsTheProducts) {
-    FakePlaces places;
+    FakeUserPlaces places;
     places.writable = {"/home/lea/build/bin", "/usr/libexec/vortalis", "/opt/vortalis",
                        "/usr/local/bin", "/sbin"};
     EXPECT_TRUE(IsProductFolder("/home/lea/build/bin", places));
@@ -51,7 +31,7 @@ TEST(IsProductFolder, AWritableFolderOutsideTheSystemsOwnIsTheProducts) {
 }
 
 TEST(UserStartFolder, IsTheHomeThenTheCurrentFolderThenTheRoot) {
-    FakePlaces places;
+    FakeUserPlaces places;
     places.environment["HOME"] = "/home/lea";
     places.readable = {"/home/lea", "/srv/travail"};
     EXPECT_EQ(UserStartFolder(places), "/home/lea");
