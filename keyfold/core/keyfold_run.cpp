@@ -37,8 +37,6 @@ std::string PasswordOf(const KeyfoldFields& fields) {
     }
 }
 
-// Checks the length before opening, then reads to the end: a file that grew in
-// between is still caught by the limit.
 RunError TooLarge(const std::filesystem::path& path, std::uint64_t size) {
     return About(RunError(run_error::kOverflow),
                  "le fichier " + InFrench(path.string()) + " fait " + FrenchNumber(size) +
@@ -46,6 +44,8 @@ RunError TooLarge(const std::filesystem::path& path, std::uint64_t size) {
                      " au plus");
 }
 
+// Checks the length before opening, then reads to the end: a file that grew in
+// between is still caught by the limit.
 std::vector<std::uint8_t> ReadSmallFile(const std::filesystem::path& path, FileSystem& files) {
     if (path.empty()) {
         throw About(RunError(run_error::kBadFileName),

@@ -18,14 +18,14 @@ bool ComesBefore(const std::string& left, const std::string& right) {
                                         });
 }
 
-// Names of the visible entries for which `keep` holds; links are followed, and an
-// entry that cannot be looked at (a broken link) is left out.
 // A folder that is not there is a path not found, whatever holds it.
 RunError FolderError(std::error_code error, const std::string& folder) {
     if (error == std::errc::no_such_file_or_directory) return RunError(run_error::kPathNotFound);
     return FileError(error, folder);
 }
 
+// Names of the visible entries for which `keep` holds; links are followed, and an
+// entry that cannot be looked at (a broken link) is left out.
 template <typename Keep>
 std::vector<std::string> VisibleEntries(const std::string& folder, Keep keep) {
     std::error_code error;

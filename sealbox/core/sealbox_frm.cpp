@@ -69,21 +69,19 @@ ColourScheme Sealboxfrm::LoadColourScheme() {
 }
 
 void Sealboxfrm::ApplyColourScheme(const ColourScheme& scheme) {
-    const auto paint = [this](SealboxControl control, std::int32_t back, std::int32_t fore) {
-        view_.SetBackColor(control, back);
-        view_.SetForeColor(control, fore);
-    };
     for (const SealboxControl box :
          {SealboxControl::Drive1, SealboxControl::Dir1, SealboxControl::File1,
           SealboxControl::Text1, SealboxControl::Text2}) {
-        paint(box, scheme[ColourScheme::kListBackground], scheme[ColourScheme::kListText]);
+        view_.SetBackAndForeColor(box, scheme[ColourScheme::kListBackground],
+                                  scheme[ColourScheme::kListText]);
     }
     for (int index = 0; index < kButtonCount; ++index) {
         view_.SetCommand1BackColor(index, scheme[ColourScheme::kButtonBackground]);
     }
     // Label2 only: Label1 keeps the colours it was drawn with.
     for (const SealboxControl control : {SealboxControl::Form, SealboxControl::Label2}) {
-        paint(control, scheme[ColourScheme::kWindowBackground], scheme[ColourScheme::kWindowText]);
+        view_.SetBackAndForeColor(control, scheme[ColourScheme::kWindowBackground],
+                                  scheme[ColourScheme::kWindowText]);
     }
 }
 

@@ -49,8 +49,9 @@ class SealboxView {
     virtual void ClearProgressBar1() = 0;
 
     // Colours are Windows colour values (a negative one refers to a system colour).
-    virtual void SetBackColor(SealboxControl control, std::int32_t colour) = 0;
-    virtual void SetForeColor(SealboxControl control, std::int32_t colour) = 0;
+    // The background, then the text.
+    virtual void SetBackAndForeColor(SealboxControl control, std::int32_t back,
+                                     std::int32_t fore) = 0;
     // Command1 — the buttons: 0 enciphers, 1 deciphers, 2 quits.
     virtual void SetCommand1BackColor(int index, std::int32_t colour) = 0;
 

@@ -17,18 +17,18 @@ constexpr int kClientHeightTwips = 5475;
 constexpr double kDesignFontPoints = 8;
 
 using Roles = std::initializer_list<QPalette::ColorRole>;
-// A box, a list or a label paints its background and its text with whichever
-// of these roles its style uses; the window, only with its own.
-constexpr Roles kControlBack = {QPalette::Base, QPalette::Window, QPalette::Button};
-constexpr Roles kControlFore = {QPalette::Text, QPalette::WindowText, QPalette::ButtonText};
-constexpr Roles kFormBack = {QPalette::Window};
-constexpr Roles kFormFore = {QPalette::WindowText};
-constexpr Roles kButtonBack = {QPalette::Button};
 
 void Paint(QWidget* control, Roles roles, std::int32_t colour) {
     QPalette palette = control->palette();
     for (const QPalette::ColorRole role : roles) palette.setColor(role, FromWindowsColour(colour));
     control->setPalette(palette);
+}
+
+// A box, a list or a label paints its background and its text with whichever
+// of these roles its style uses.
+void PaintControl(QWidget* control, std::int32_t back, std::int32_t fore) {
+    Paint(control, {QPalette::Base, QPalette::Window, QPalette::Button}, back);
+    Paint(control, {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}, fore);
 }
 
 }  // namespace
@@ -78,8 +78,8 @@ void SealboxWindow::CreateControls() {
     for (QLabel* label : {c.Label1, c.Label2}) label->setAutoFillBackground(true);
     // Only Label2 follows the colour scheme; Label1 keeps the colours it was drawn with.
     const ColourScheme design = DesignColours();
-    Paint(c.Label1, kControlBack, design[ColourScheme::kWindowBackground]);
-    Paint(c.Label1, kControlFore, design[ColourScheme::kWindowText]);
+    PaintControl(c.Label1, design[ColourScheme::kWindowBackground],
+                 design[ColourScheme::kWindowText]);
     c.Picture1->setFocus();
 }
 
@@ -187,16 +187,20 @@ QWidget* SealboxWindow::Coloured(SealboxControl control) {
     return this;
 }
 
-void SealboxWindow::SetBackColor(SealboxControl control, std::int32_t colour) {
-    Paint(Coloured(control), control == SealboxControl::Form ? kFormBack : kControlBack, colour);
-}
-
-void SealboxWindow::SetForeColor(SealboxControl control, std::int32_t colour) {
-    Paint(Coloured(control), control == SealboxControl::Form ? kFormFore : kControlFore, colour);
+void SealboxWindow::SetBackAndForeColor(SealboxControl control, std::int32_t back,
+                                        std::int32_t fore) {
+    if (control != SealboxControl::Form) {
+        PaintControl(Coloured(control), back, fore);
+        return;
+    }
+    // The window takes its own roles only: the others would pass down to the
+    // controls given no colours of their own.
+    Paint(this, {QPalette::Window}, back);
+    Paint(this, {QPalette::WindowText}, fore);
 }
 
 void SealboxWindow::SetCommand1BackColor(int index, std::int32_t colour) {
-    Paint(controls_.Command1[index], kButtonBack, colour);
+    Paint(controls_.Command1[index], {QPalette::Button}, colour);
 }
 
 void SealboxWindow::SetCaption(const std::string& caption) {

@@ -55,8 +55,7 @@ class SealboxWindow : public QWidget, public SealboxView {
     void SetProgressBar1Range(int minimum, int maximum) override;
     void SetProgressBar1Value(int value) override;
     void ClearProgressBar1() override;
-    void SetBackColor(SealboxControl control, std::int32_t colour) override;
-    void SetForeColor(SealboxControl control, std::int32_t colour) override;
+    void SetBackAndForeColor(SealboxControl control, std::int32_t back, std::int32_t fore) override;
     void SetCommand1BackColor(int index, std::int32_t colour) override;
     void SetCaption(const std::string& caption) override;
     void HideWindow() override;

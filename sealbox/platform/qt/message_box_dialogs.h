@@ -12,9 +12,6 @@ class MessageBoxDialogs : public SealboxDialogs {
     void ReportError(const RunError& error) override;
 };
 
-// The question asked before byte values 255 are enciphered for good.
-std::string LossQuestion(std::uint64_t lostBytes);
-
 inline constexpr const char* kProgramTitle = "Sealbox";
 
 }  // namespace vortalis

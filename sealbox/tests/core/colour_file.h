@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "runtime/tests/support/temporary_folder.h"
 
@@ -14,7 +13,7 @@ inline void WriteColourFile(const std::filesystem::path& path, const std::string
     std::string text;
     for (int i = 1; i <= 20; ++i) text += std::to_string(i) + (i % 5 == 0 ? "\r\n" : ",");
     text += colours + "\r\n";
-    WriteBytes(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+    WriteBytes(path, Bytes(text.begin(), text.end()));
 }
 
 }  // namespace vortalis::testing

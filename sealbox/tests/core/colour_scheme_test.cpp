@@ -42,7 +42,7 @@ TEST(ColourSchemeTest, ReadsTheFileOrSaysWhyItCannot) {
     testing::TemporaryFolder folder;
     const auto file = folder / "vortalis.ini";
     const std::string text = TwentyFields() + "1,2,3,4,5\r\n";
-    testing::WriteBytes(file, std::vector<std::uint8_t>(text.begin(), text.end()));
+    testing::WriteBytes(file, testing::Bytes(text.begin(), text.end()));
     EXPECT_EQ(ReadColourScheme(file).colours, (std::array<std::int32_t, 5>{1, 2, 3, 4, 5}));
     EXPECT_THROW(ReadColourScheme(folder / "absent.ini"), RunError);
 }
@@ -51,7 +51,7 @@ TEST(ColourSchemeTest, AnErrorNamesTheColourFileAndTheField) {
     testing::TemporaryFolder folder;
     const auto file = folder / "vortalis.ini";
     const std::string text = TwentyFields() + "1,2,vert\r\n";
-    testing::WriteBytes(file, std::vector<std::uint8_t>(text.begin(), text.end()));
+    testing::WriteBytes(file, testing::Bytes(text.begin(), text.end()));
     try {
         ReadColourScheme(file);
         ADD_FAILURE() << "no error";

@@ -65,11 +65,10 @@ class FakeSealboxView : public SealboxView {
         if (onProgress) onProgress();
     }
     void ClearProgressBar1() override { progressCleared = true; }
-    void SetBackColor(SealboxControl control, std::int32_t colour) override {
-        painted.push_back(Name(control) + ".BackColor=" + std::to_string(colour));
-    }
-    void SetForeColor(SealboxControl control, std::int32_t colour) override {
-        painted.push_back(Name(control) + ".ForeColor=" + std::to_string(colour));
+    void SetBackAndForeColor(SealboxControl control, std::int32_t back,
+                             std::int32_t fore) override {
+        painted.push_back(Name(control) + ".BackColor=" + std::to_string(back));
+        painted.push_back(Name(control) + ".ForeColor=" + std::to_string(fore));
     }
     void SetCommand1BackColor(int index, std::int32_t colour) override {
         painted.push_back("Command1(" + std::to_string(index) +
