@@ -10,7 +10,13 @@ else()
   set(VORTALIS_PROGRAM_DIR ${CMAKE_INSTALL_LIBEXECDIR}/vortalis)
 endif()
 
-function(vortalis_install_program target)
+# vortalis_program(target)
+# One of the suite's programs: built with the error box it opens at run time
+# from beside itself, and installed.
+function(vortalis_program target)
+  if(TARGET vortalis_message_box)
+    add_dependencies(${target} vortalis_message_box)
+  endif()
   install(TARGETS ${target} RUNTIME DESTINATION ${VORTALIS_PROGRAM_DIR})
   if(WIN32)
     return()
