@@ -16,12 +16,6 @@ bool IsWindowsFolder(std::string_view folder) {
                                       folder.find('/') == std::string_view::npos);
 }
 
-std::optional<std::filesystem::path> UserConfigurationFolder(const UserPlaces& places) {
-    if (auto configHome = FolderNamedBy(places, "XDG_CONFIG_HOME")) return configHome;
-    if (const auto home = FolderNamedBy(places, "HOME")) return *home / ".config";
-    return std::nullopt;
-}
-
 }  // namespace
 
 std::string BuildSettingsPath(std::string_view folder, std::string_view name) {
@@ -33,7 +27,8 @@ std::string BuildSettingsPath(std::string_view folder, std::string_view name) {
 
 std::filesystem::path ChooseSettingsPath(const ProgramLocation& program, const UserPlaces& places) {
     if (!IsProductFolder(program.folder, places)) {
-        if (std::optional<std::filesystem::path> configuration = UserConfigurationFolder(places)) {
+        if (std::optional<std::filesystem::path> configuration =
+                XdgFolder(places, "XDG_CONFIG_HOME", ".config")) {
             return BuildSettingsPath((*configuration / program.stem).string(), program.stem);
         }
     }

@@ -28,6 +28,13 @@ std::optional<std::filesystem::path> FolderNamedBy(const UserPlaces& places, con
     return folder;
 }
 
+std::optional<std::filesystem::path> XdgFolder(const UserPlaces& places, const char* variable,
+                                               const char* underHome) {
+    if (auto folder = FolderNamedBy(places, variable)) return folder;
+    if (const auto home = FolderNamedBy(places, "HOME")) return *home / underHome;
+    return std::nullopt;
+}
+
 bool IsProductFolder(const std::filesystem::path& programFolder, const UserPlaces& places) {
     return !InSystemFolder(programFolder) && places.FolderWritable(programFolder);
 }

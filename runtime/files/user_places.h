@@ -22,6 +22,11 @@ class UserPlaces {
 // path: the XDG rules ignore relative ones.
 std::optional<std::filesystem::path> FolderNamedBy(const UserPlaces& places, const char* variable);
 
+// A folder of the XDG layout: the one `variable` names, else `underHome` in the
+// home folder ("XDG_CONFIG_HOME", ".config").
+std::optional<std::filesystem::path> XdgFolder(const UserPlaces& places, const char* variable,
+                                               const char* underHome);
+
 // The folder where programs keep what they must find again after a crash:
 // $XDG_STATE_HOME, else ~/.local/state; %LOCALAPPDATA% on Windows.
 std::optional<std::filesystem::path> UserStateFolder(const UserPlaces& places);

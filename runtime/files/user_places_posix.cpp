@@ -12,9 +12,7 @@ bool UserPlaces::FolderWritable(const std::filesystem::path& folder) const {
 }
 
 std::optional<std::filesystem::path> UserStateFolder(const UserPlaces& places) {
-    if (auto state = FolderNamedBy(places, "XDG_STATE_HOME")) return state;
-    if (const auto home = FolderNamedBy(places, "HOME")) return *home / ".local" / "state";
-    return std::nullopt;
+    return XdgFolder(places, "XDG_STATE_HOME", ".local/state");
 }
 
 bool InSystemFolder(const std::filesystem::path& folder) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "runtime/errors/run_error.h"
-#include "runtime/files/user_places.h"
+#include "runtime/tests/support/fake_user_places.h"
 #include "runtime/tests/support/temporary_folder.h"
 #include "sealbox/core/folder_reader.h"
 #include "sealbox/core/sealbox_frm.h"
@@ -74,21 +74,6 @@ struct FakeFolders : FolderReader {
     }
 };
 
-// A user whose home a test names, and whose program folder is writable (a
-// build or an unpacked copy) or not (an installed program).
-struct FakePlaces : UserPlaces {
-    std::optional<std::string> home;
-    bool programFolderWritable = true;
-    bool FolderWritable(const std::filesystem::path&) const override {
-        return programFolderWritable;
-    }
-    bool FolderReadable(const std::filesystem::path&) const override { return true; }
-    std::optional<std::string> Environment(const char* name) const override {
-        if (std::string_view(name) == "HOME") return home;
-        return std::nullopt;
-    }
-};
-
 // Every service the form asks for, faked, over a scratch folder that plays the
 // program's folder, on a volume of its own.
 struct FakeSealboxServices {
@@ -99,9 +84,12 @@ struct FakeSealboxServices {
     FakeProgramEnd end;
     FakeVolumes volumes;
     FakeFolders folders;
-    FakePlaces places;
+    FakeUserPlaces places;
 
     FakeSealboxServices() {
+        // The program's folder is its own (a build or an unpacked copy).
+        places.everyFolderWritable = true;
+        places.everyFolderReadable = true;
         std::filesystem::create_directory(program);
         volumes.mountPoints = {"/", Shown(folder.Path())};
         folders.folders[Shown(folder.Path())] = {{"programme"}, {"racine.txt"}};

@@ -87,8 +87,8 @@ TEST_F(SealboxForm, OpensTheListsOnTheProgramsFolderAndNamesTheEndSound) {
 }
 
 TEST_F(SealboxForm, AnInstalledSealboxOpensOnTheUsersHomeAndStillFindsItsEndSound) {
-    places.programFolderWritable = false;
-    places.home = (folder / "maison").string();
+    places.everyFolderWritable = false;  // an installed program
+    places.environment["HOME"] = (folder / "maison").string();
     folders.folders[Shown(folder / "maison")] = {{}, {"lettre.txt"}};
 
     Open();
