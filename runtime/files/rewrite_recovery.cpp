@@ -76,7 +76,7 @@ std::vector<InterruptedRewrite> RecoverInterruptedRewrites(FileSystem& files) {
 }
 
 std::string RecoveryMessage(const InterruptedRewrite& rewrite) {
-    const std::string file = "« " + rewrite.file.string() + " »";
+    const std::string file = InFrench(rewrite.file.string());
     if (!rewrite.error) {
         return "Le fichier " + file +
                " avait été laissé à moitié réécrit par un programme interrompu. "
