@@ -27,13 +27,24 @@ core_paths=$(for p in $programs; do echo "$p/core"; done)
 while IFS= read -r line; do
   breach "Qt-free code includes Qt, a widget or a platform service: $line"
 done < <(sources $core_paths runtime/text runtime/process runtime/errors runtime/files cipher |
-  xargs grep -HnE '^#include (<Q|"[a-z]+/(ui|platform)/|"runtime/qt/)')
+  grep -vE '_windows\.cpp$' | xargs grep -HnE '^#include (<Q|<windows|"[a-z]+/(ui|platform)/|"runtime/(qt|win32)/)')
 
 # Widgets do not reach into the platform's implementations.
 while IFS= read -r line; do
   breach "widget code includes platform code: $line"
 done < <(sources $(for p in $programs; do echo "$p/ui"; done) |
   xargs grep -HnE '^#include "[a-z]+/platform/')
+
+# Each interface speaks to its own toolkit only: a Win32 window includes no Qt,
+# a Qt widget no Windows header.
+while IFS= read -r line; do
+  breach "Win32 interface code includes Qt: $line"
+done < <(sources runtime/win32 $(for p in $programs; do echo "$p/ui/win32"; done) |
+  xargs -r grep -HnE '^#include (<Q|"runtime/qt/|"[a-z]+/ui/qt/)')
+while IFS= read -r line; do
+  breach "Qt interface code includes a Windows header: $line"
+done < <(sources runtime/qt $(for p in $programs; do echo "$p/ui/qt"; done) |
+  xargs -r grep -HnE '^#include (<windows|<commctrl|<richedit|"runtime/win32/|"[a-z]+/ui/win32/)')
 
 # A program includes no other program.
 for p in $programs; do
@@ -48,7 +59,7 @@ done
 while IFS= read -r line; do
   breach "system test outside a platform folder or pair: $line"
 done < <(sources runtime cipher $programs |
-  grep -vE '/(platform|tests)/|_(posix|windows)\.cpp$|/platform_[a-z_]+\.h$' |
+  grep -vE '/(platform|tests|win32)/|_(posix|windows)\.cpp$|/platform_[a-z_]+\.h$' |
   xargs grep -HnE '^\s*#\s*if.*(_WIN32|__linux__|__unix__|__APPLE__)')
 
 if [ "$breaches" -gt 0 ]; then

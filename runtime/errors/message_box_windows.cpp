@@ -5,21 +5,9 @@
 #include <string>
 
 #include "runtime/errors/error_report.h"
+#include "runtime/text/wide_text.h"
 
 namespace vortalis {
-namespace {
-
-std::wstring Widen(std::string_view utf8) {
-    if (utf8.empty()) return {};
-    const int length =
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
-                        length);
-    return wide;
-}
-
-}  // namespace
 
 bool DisplayAvailable() { return true; }
 

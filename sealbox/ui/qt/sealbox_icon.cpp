@@ -1,4 +1,4 @@
-#include "sealbox/ui/sealbox_icon.h"
+#include "sealbox/ui/qt/sealbox_icon.h"
 
 #include <QPainter>
 #include <QPainterPath>

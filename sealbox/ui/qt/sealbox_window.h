@@ -9,10 +9,10 @@
 
 #include "sealbox/core/sealbox_frm.h"
 #include "sealbox/core/sealbox_view.h"
-#include "sealbox/ui/drive_list_box.h"
-#include "sealbox/ui/file_list_box.h"
-#include "sealbox/ui/folder_list_box.h"
-#include "sealbox/ui/password_box.h"
+#include "sealbox/ui/qt/drive_list_box.h"
+#include "sealbox/ui/qt/file_list_box.h"
+#include "sealbox/ui/qt/folder_list_box.h"
+#include "sealbox/ui/qt/password_box.h"
 
 namespace vortalis {
 

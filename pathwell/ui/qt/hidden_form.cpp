@@ -1,4 +1,4 @@
-#include "pathwell/ui/hidden_form.h"
+#include "pathwell/ui/qt/hidden_form.h"
 
 namespace vortalis::pathwell {
 

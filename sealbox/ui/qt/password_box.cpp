@@ -1,4 +1,4 @@
-#include "sealbox/ui/password_box.h"
+#include "sealbox/ui/qt/password_box.h"
 
 #include <QApplication>
 #include <QProxyStyle>

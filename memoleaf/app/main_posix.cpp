@@ -7,7 +7,7 @@
 #include "memoleaf/core/memoleaf_frm.h"
 #include "memoleaf/core/window_platform.h"
 #include "memoleaf/platform/qt/qt_note_services.h"
-#include "memoleaf/ui/memoleaf_window.h"
+#include "memoleaf/ui/qt/memoleaf_window.h"
 #include "runtime/qt/first_paint_probe.h"
 #include "runtime/qt/qt_french.h"
 

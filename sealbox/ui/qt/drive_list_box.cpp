@@ -1,4 +1,4 @@
-#include "sealbox/ui/drive_list_box.h"
+#include "sealbox/ui/qt/drive_list_box.h"
 
 #include <QSignalBlocker>
 

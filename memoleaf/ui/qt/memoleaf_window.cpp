@@ -1,4 +1,4 @@
-#include "memoleaf/ui/memoleaf_window.h"
+#include "memoleaf/ui/qt/memoleaf_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,7 +10,7 @@
 #include <QTextEdit>
 #include <algorithm>
 
-#include "memoleaf/ui/note_icon.h"
+#include "memoleaf/ui/qt/note_icon.h"
 #include "runtime/qt/twips.h"
 #include "runtime/qt/windows_colour.h"
 

@@ -8,7 +8,7 @@
 #include "sealbox/platform/qt/message_box_dialogs.h"
 #include "sealbox/platform/qt/mounted_volumes.h"
 #include "sealbox/platform/qt/qt_end_sound.h"
-#include "sealbox/ui/sealbox_window.h"
+#include "sealbox/ui/qt/sealbox_window.h"
 
 namespace {
 

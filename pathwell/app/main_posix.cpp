@@ -6,7 +6,7 @@
 
 #include "pathwell/core/pathwell_frm.h"
 #include "pathwell/platform/desktop_services.h"
-#include "pathwell/ui/hidden_form.h"
+#include "pathwell/ui/qt/hidden_form.h"
 #include "runtime/errors/error_report.h"
 #include "runtime/errors/run_error.h"
 #include "runtime/process/command_line.h"

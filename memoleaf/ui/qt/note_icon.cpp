@@ -1,4 +1,4 @@
-#include "memoleaf/ui/note_icon.h"
+#include "memoleaf/ui/qt/note_icon.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "sealbox/ui/sealbox_window.h"
+#include "sealbox/ui/qt/sealbox_window.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "sealbox/ui/file_list_box.h"
+#include "sealbox/ui/qt/file_list_box.h"
 
 #include <QSignalBlocker>
 

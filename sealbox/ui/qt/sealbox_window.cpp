@@ -1,4 +1,4 @@
-#include "sealbox/ui/sealbox_window.h"
+#include "sealbox/ui/qt/sealbox_window.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -7,7 +7,7 @@
 #include "runtime/qt/twips.h"
 #include "runtime/qt/windows_colour.h"
 #include "sealbox/core/colour_scheme.h"
-#include "sealbox/ui/sealbox_icon.h"
+#include "sealbox/ui/qt/sealbox_icon.h"
 
 namespace vortalis {
 namespace {

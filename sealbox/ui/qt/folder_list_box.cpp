@@ -1,10 +1,10 @@
-#include "sealbox/ui/folder_list_box.h"
+#include "sealbox/ui/qt/folder_list_box.h"
 
 #include <QStyledItemDelegate>
 #include <filesystem>
 
 #include "sealbox/core/file_search.h"
-#include "sealbox/ui/sealbox_icon.h"
+#include "sealbox/ui/qt/sealbox_icon.h"
 
 namespace vortalis {
 namespace {

@@ -2,7 +2,7 @@
 // (placing and framing, painting, keys, the menu); the form's own decisions are
 // tested in the core's tests.
 
-#include "memoleaf/ui/memoleaf_window.h"
+#include "memoleaf/ui/qt/memoleaf_window.h"
 
 #include <QAction>
 #include <QMenuBar>
