@@ -20,4 +20,8 @@ std::string_view ArgumentTextOf(std::string_view commandLine);
 // system hands over separate words only, and they are joined.
 std::string CommandLineText(int argc, const char* const* argv);
 
+// The same text in UTF-8, for the windowed programs, whose paths may hold any
+// letter: on Windows read from the wide command line, not the ANSI one.
+std::string CommandLineTextUtf8(int argc, const char* const* argv);
+
 }  // namespace vortalis
