@@ -1,18 +1,13 @@
 #include "runtime/files/user_places.h"
 
-#include <cstdlib>
+#include "runtime/files/utf8_path.h"
 
 namespace vortalis {
+
 bool UserPlaces::FolderReadable(const std::filesystem::path& folder) const {
     std::error_code error;
     std::filesystem::directory_iterator listing(folder, error);
     return !error;
-}
-
-std::optional<std::string> UserPlaces::Environment(const char* name) const {
-    const char* value = std::getenv(name);
-    if (value == nullptr || *value == '\0') return std::nullopt;
-    return std::string(value);
 }
 
 std::filesystem::path UserPlaces::CurrentFolder() const {
@@ -23,7 +18,7 @@ std::filesystem::path UserPlaces::CurrentFolder() const {
 std::optional<std::filesystem::path> FolderNamedBy(const UserPlaces& places, const char* variable) {
     const std::optional<std::string> value = places.Environment(variable);
     if (!value) return std::nullopt;
-    std::filesystem::path folder(*value);
+    std::filesystem::path folder = Utf8Path(*value);
     if (!folder.is_absolute()) return std::nullopt;
     return folder;
 }
@@ -36,13 +31,17 @@ std::optional<std::filesystem::path> XdgFolder(const UserPlaces& places, const c
 }
 
 bool IsProductFolder(const std::filesystem::path& programFolder, const UserPlaces& places) {
-    return !InSystemFolder(programFolder) && places.FolderWritable(programFolder);
+    return !InSystemFolder(programFolder, places) && places.FolderWritable(programFolder);
 }
 
 std::filesystem::path UserStartFolder(const UserPlaces& places) {
+    if (const auto documents = places.DocumentsFolder();
+        documents && places.FolderReadable(*documents)) {
+        return *documents;
+    }
     for (const char* variable : {"HOME", "USERPROFILE"}) {
         const std::optional<std::string> home = places.Environment(variable);
-        if (home && places.FolderReadable(*home)) return *home;
+        if (home && places.FolderReadable(Utf8Path(*home))) return Utf8Path(*home);
     }
     const std::filesystem::path current = places.CurrentFolder();
     if (!current.empty() && places.FolderReadable(current)) return current;

@@ -14,47 +14,12 @@
 #include "runtime/tests/support/one_file_test.h"
 #include "runtime/tests/support/scoped_backup_folder.h"
 #include "runtime/tests/support/temporary_folder.h"
+#include "runtime/tests/support/windows_security.h"
 
 namespace vortalis {
 namespace {
 
 using namespace testing;  // the shared test helpers
-
-// The file's owner, group and access list as text, to compare two files'.
-std::wstring SecurityText(const std::filesystem::path& path) {
-    constexpr SECURITY_INFORMATION kParts =
-        OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
-    PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (GetNamedSecurityInfoW(path.c_str(), SE_FILE_OBJECT, kParts, nullptr, nullptr, nullptr,
-                              nullptr, &descriptor) != ERROR_SUCCESS)
-        return L"";
-    LPWSTR text = nullptr;
-    ConvertSecurityDescriptorToStringSecurityDescriptorW(descriptor, SDDL_REVISION_1, kParts, &text,
-                                                         nullptr);
-    std::wstring result = text != nullptr ? text : L"";
-    LocalFree(text);
-    LocalFree(descriptor);
-    return result;
-}
-
-// Gives the file a protected access list of its own, from its text form.
-bool SetAccessList(const std::filesystem::path& path, const wchar_t* sddl) {
-    PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1, &descriptor,
-                                                              nullptr))
-        return false;
-    BOOL present = FALSE;
-    BOOL defaulted = FALSE;
-    PACL access = nullptr;
-    GetSecurityDescriptorDacl(descriptor, &present, &access, &defaulted);
-    std::wstring name = path.wstring();
-    const DWORD code =
-        SetNamedSecurityInfoW(name.data(), SE_FILE_OBJECT,
-                              DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
-                              nullptr, nullptr, access, nullptr);
-    LocalFree(descriptor);
-    return code == ERROR_SUCCESS;
-}
 
 class WindowsRewriteTest : public OneFileTest {
   protected:

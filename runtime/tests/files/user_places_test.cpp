@@ -16,9 +16,19 @@ TEST(IsProductFolder, AWritableFolderOutsideTheSystemsOwnIsTheProducts) {
     EXPECT_TRUE(IsProductFolder("/home/lea/build/bin", places));
     EXPECT_FALSE(IsProductFolder("/home/lea/ailleurs", places)) << "not writable";
 #ifdef _WIN32
-    // A Windows installation keeps the product's files beside it.
-    places.writable.insert("C:\\Program Files\\VORTALIS");
-    EXPECT_TRUE(IsProductFolder("C:\\Program Files\\VORTALIS", places));
+    // An administrator may write Program Files; a program there is installed all the same.
+    places.environment = {{"ProgramFiles", "C:\\Program Files"},
+                          {"ProgramFiles(x86)", "C:\\Program Files (x86)"},
+                          {"SystemRoot", "C:\\Windows"}};
+    for (const char* installed : {"C:\\Program Files\\VORTALIS", "c:\\program files\\vortalis",
+                                  "C:\\Program Files (x86)\\VORTALIS", "C:\\WINDOWS\\System32",
+                                  "C:\\Program Files\\..\\Program Files\\VORTALIS"}) {
+        places.writable.insert(installed);
+        EXPECT_FALSE(IsProductFolder(installed, places)) << installed;
+    }
+    places.writable.insert("C:\\Program Files Extra\\VORTALIS");
+    EXPECT_TRUE(IsProductFolder("C:\\Program Files Extra\\VORTALIS", places))
+        << "a name that only begins alike";
 #else
     // Root may write the system's folders; a program there is installed all the same.
     for (const char* installed : {"/usr/libexec/vortalis", "/opt/vortalis", "/usr/local/bin",
@@ -42,6 +52,22 @@ TEST(UserStartFolder, IsTheHomeThenTheCurrentFolderThenTheRoot) {
     places.readable.clear();
     EXPECT_EQ(UserStartFolder(places), "/");
 }
+
+#ifdef _WIN32
+TEST(UserStartFolder, IsTheDocumentsFolderOnWindows) {
+    class PlacesWithDocuments : public FakeUserPlaces {
+      public:
+        std::optional<std::filesystem::path> DocumentsFolder() const override {
+            return "C:\\Users\\lea\\Documents";
+        }
+    } places;
+    places.environment["USERPROFILE"] = "C:\\Users\\lea";
+    places.readable = {"C:\\Users\\lea\\Documents", "C:\\Users\\lea"};
+    EXPECT_EQ(UserStartFolder(places), "C:\\Users\\lea\\Documents");
+    places.readable.erase("C:\\Users\\lea\\Documents");
+    EXPECT_EQ(UserStartFolder(places), "C:\\Users\\lea") << "Documents cannot be read";
+}
+#endif
 
 }  // namespace
 }  // namespace vortalis
