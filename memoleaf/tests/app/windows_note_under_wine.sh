@@ -30,12 +30,24 @@ cp "$memoleaf" "$work/Memoleaf.exe"
 settings="$work/Memoleaf.PRM"
 fail() { echo "$*"; exit 1; }
 
+# Within 30 s, the first window whose title matches. xdotool's own --sync
+# gives up when a window it looks at goes away meanwhile, as Wine's do.
+find_window() {
+  local found=""
+  for _ in $(seq 150); do
+    found=$(xdotool search --name "$1" 2>/dev/null | head -1)
+    [ -n "$found" ] && break
+    sleep 0.2
+  done
+  echo "$found"
+}
+
 note=""
 window=""
 start_note() {
   (cd "$work" && exec /usr/lib/wine/wine64 Memoleaf.exe) >"$work/errors" 2>&1 &
   note=$!
-  window=$(timeout 30 xdotool search --sync --name 'Pense-b' | head -1)
+  window=$(find_window 'Pense-b')
   [ -n "$window" ] || fail "no note window: $(cat "$work/errors")"
   sleep 0.5
 }
@@ -47,7 +59,7 @@ quit_note() {
   timeout 10 tail --pid="$note" -f /dev/null || fail "Ctrl+Q did not end the note"
 }
 dialog() {
-  timeout 10 xdotool search --sync --name "^$1\$" | head -1
+  find_window "^$1\$"
 }
 # The X window's left, top, width and height, as the X server has them.
 x_geometry() {
@@ -131,6 +143,23 @@ quit_note
   fail "the colour was saved as $(sed -n 4p "$settings")"
 [ "$(head -3 "$settings")" = "$(echo "$expected" | head -3)" ] || fail "the colour moved the note"
 echo "a colour typed in the dialog is painted and saved as 4245632"
+
+# Closed another way, the note ends and saves nothing, not even a new colour.
+saved=$(cat "$settings")
+start_note
+focus "$window"
+xdotool key ctrl+t
+colour_dialog=$(dialog 'Couleur du texte')
+[ -n "$colour_dialog" ] || fail "no colour dialog titled Couleur du texte"
+sleep 0.5
+focus "$colour_dialog"
+xdotool type --delay 80 255 && xdotool key Return
+sleep 0.5
+focus "$window"
+xdotool key alt+F4
+timeout 10 tail --pid="$note" -f /dev/null || fail "Alt+F4 did not end the note"
+[ "$(cat "$settings")" = "$saved" ] || fail "Alt+F4 wrote $(sed -n 4p "$settings")"
+echo "Alt+F4 ends the note and leaves the file as it was"
 if [ -n "${MEMOLEAF_SHOTS:-}" ]; then
   mkdir -p "$MEMOLEAF_SHOTS" && cp "$work"/*.png "$MEMOLEAF_SHOTS"/
 fi
