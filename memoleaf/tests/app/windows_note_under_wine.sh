@@ -5,6 +5,8 @@
 # start / quit cycles keep place and size, OK in the font dialog keeps the font,
 # and a colour typed in the colour dialog is painted and saved.
 #   windows_note_under_wine.sh MEMOLEAF.EXE WINE_PREFIX
+# WINE_PREFIX is this test's alone (made at its first run): the test ends its
+# server.
 # Exits 77 (skipped) when Wine, Xvfb, openbox, xdotool, xclip, xwininfo or
 # ImageMagick is missing.
 set -uo pipefail
