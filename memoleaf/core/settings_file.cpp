@@ -9,6 +9,7 @@
 #include "memoleaf/core/stored_font_name.h"
 #include "runtime/files/read_file_start.h"
 #include "runtime/files/safe_file_writer.h"
+#include "runtime/files/utf8_path.h"
 #include "runtime/text/ansi_text.h"
 #include "runtime/text/text_fields.h"
 
@@ -19,7 +20,7 @@ namespace {
 constexpr std::size_t kLargestSettingsFile = 64 * 1024;
 
 RunError DamagedFile(const std::filesystem::path& path, const RunError& cause) {
-    return RunError(cause.Number(), "Le fichier de réglages " + InFrench(path.string()) +
+    return RunError(cause.Number(), "Le fichier de réglages " + InFrench(Utf8Text(path)) +
                                         " est illisible\u00A0: " + cause.Description() +
                                         ". La note s'ouvre avec les réglages par défaut\u00A0; " +
                                         InFrench("Quitter") + " réécrira le fichier.");
@@ -27,8 +28,8 @@ RunError DamagedFile(const std::filesystem::path& path, const RunError& cause) {
 
 RunError UnwritableFile(const std::filesystem::path& path, const RunError& cause) {
     return RunError(cause.Number(), "Les réglages n'ont pas pu être enregistrés dans " +
-                                        InFrench(path.string()) + "\u00A0: " + cause.Description() +
-                                        ".");
+                                        InFrench(Utf8Text(path)) +
+                                        "\u00A0: " + cause.Description() + ".");
 }
 
 std::string ReadSettingsText(const std::filesystem::path& path, FileSystem& files) {
@@ -126,7 +127,7 @@ NoteSettings ParseSettings(std::string_view text) {
 }
 
 bool SettingsFilePresent(const std::filesystem::path& path, FileSystem& files) {
-    const std::string name = path.filename().string();
+    const std::string name = Utf8Text(path.filename());
     if (name.empty() || IsHiddenName(name)) return false;
     FileStatus status;
     return !files.Status(path, status) && status.isRegular && !status.hidden;

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "runtime/files/utf8_path.h"
+
 namespace vortalis::memoleaf {
 namespace {
 
@@ -29,10 +31,11 @@ std::filesystem::path ChooseSettingsPath(const ProgramLocation& program, const U
     if (!IsProductFolder(program.folder, places)) {
         if (std::optional<std::filesystem::path> configuration =
                 XdgFolder(places, "XDG_CONFIG_HOME", ".config")) {
-            return BuildSettingsPath((*configuration / program.stem).string(), program.stem);
+            return Utf8Path(
+                BuildSettingsPath(Utf8Text(*configuration / Utf8Path(program.stem)), program.stem));
         }
     }
-    return BuildSettingsPath(program.folder.string(), program.stem);
+    return Utf8Path(BuildSettingsPath(Utf8Text(program.folder), program.stem));
 }
 
 }  // namespace vortalis::memoleaf

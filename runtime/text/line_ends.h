@@ -17,4 +17,16 @@ inline std::string ShownLines(std::string_view text) {
     return shown;
 }
 
+// The other way, for what Windows reads (its clipboard, its text boxes): every
+// lone LF becomes CR LF; a CR LF stays one.
+inline std::string WindowsLines(std::string_view text) {
+    std::string windows;
+    windows.reserve(text.size() + text.size() / 16);
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] == '\n' && (at == 0 || text[at - 1] != '\r')) windows += '\r';
+        windows += text[at];
+    }
+    return windows;
+}
+
 }  // namespace vortalis

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "runtime/files/utf8_path.h"
 #include "runtime/tests/support/fake_user_places.h"
 
 namespace vortalis::memoleaf {
@@ -34,6 +35,12 @@ class ChooseSettingsPathTest : public ::testing::Test {
 TEST_F(ChooseSettingsPathTest, KeepsTheFileBesideTheProgramInTheProductsOwnFolder) {
     places.environment["XDG_CONFIG_HOME"] = "/home/lea/.cfg";
     EXPECT_EQ(Chosen(), "/home/lea/vortalis/Memoleaf.PRM");
+}
+
+// Windows' narrow paths are not UTF-8: the accents must survive both crossings.
+TEST_F(ChooseSettingsPathTest, KeepsAnAccentedFolderAsItIs) {
+    program.folder = Utf8Path("/home/léa/pense-bête");
+    EXPECT_EQ(Utf8Text(ChooseSettingsPath(program, places)), "/home/léa/pense-bête/Memoleaf.PRM");
 }
 
 // An installed Windows program keeps its files beside it: only this system

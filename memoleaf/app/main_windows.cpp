@@ -1,0 +1,33 @@
+// Memoleaf: a sticky note that opens on the clipboard's text.
+
+#include <windows.h>
+
+#include "memoleaf/core/memoleaf_frm.h"
+#include "memoleaf/core/note_caption.h"
+#include "memoleaf/platform/windows/windows_note_services.h"
+#include "memoleaf/ui/win32/memoleaf_window.h"
+#include "runtime/errors/error_report.h"
+#include "runtime/win32/message_loop.h"
+
+int main() {
+    using namespace vortalis::memoleaf;
+    MemoleafWindow window;
+    if (!window.Created()) {
+        vortalis::ShowMessage(kProgramTitle,
+                              "La note n'a pas pu s'ouvrir\u00A0: le système n'a pas de zone de "
+                              "texte enrichi (msftedit.dll).",
+                              vortalis::MessageIcon::Critical);
+        return 1;
+    }
+    WindowsNoteDialogs dialogs(window.Handle());
+    WindowsNoteClipboard clipboard(window.Handle());
+    WindowsNoteSession session(window.Handle());
+    WindowsScreenFonts fonts;
+    const vortalis::UserPlaces places;
+    Memoleaf_frm form(window, vortalis::CurrentProgram(),
+                      {dialogs, clipboard, session, fonts, places, vortalis::SystemFiles()});
+    window.ForwardEventsTo(form);
+    form.Form_Load();
+    window.Show(SW_SHOWDEFAULT);
+    return vortalis::win32::RunMessageLoop(window.Handle(), window.Accelerators());
+}

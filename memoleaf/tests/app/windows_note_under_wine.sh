@@ -1,0 +1,167 @@
+#!/usr/bin/env bash
+# The real Memoleaf.exe under Wine, on an X server of its own framed by openbox,
+# driven as a person would: it opens on the clipboard's text where and as large
+# as its settings file says, Ctrl+Q writes the file back canonically, three
+# start / quit cycles keep place and size, OK in the font dialog keeps the font,
+# and a colour typed in the colour dialog is painted and saved.
+#   windows_note_under_wine.sh MEMOLEAF.EXE WINE_PREFIX
+# WINE_PREFIX is this test's alone (made at its first run): the test ends its
+# server.
+# Exits 77 (skipped) when Wine, Xvfb, openbox, xdotool, xclip, xwininfo or
+# ImageMagick is missing.
+set -uo pipefail
+memoleaf=$1
+export WINEPREFIX=$2
+. "$(dirname "$0")/../../../runtime/tests/support/x_session.sh"
+require_tools Xvfb openbox xdotool xclip xwininfo xprop import convert /usr/lib/wine/wine64
+
+work=$(mktemp -d)
+cleanup() {
+  # The prefix's server keeps the first display it met: the next run meets its own.
+  wineserver -k 2>/dev/null
+  stop_x_session
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+export WINEDEBUG=-all LC_ALL=C.UTF-8 WINEDLLOVERRIDES=mscoree,mshtml=
+PATH=$PATH:/usr/lib/wine
+
+# One copy of the program, so that its settings file lies beside it.
+cp "$memoleaf" "$work/Memoleaf.exe"
+settings="$work/Memoleaf.PRM"
+fail() { echo "$*"; exit 1; }
+
+# Within 30 s, the first window whose title matches. xdotool's own --sync
+# gives up when a window it looks at goes away meanwhile, as Wine's do.
+find_window() {
+  local found=""
+  for _ in $(seq 150); do
+    found=$(xdotool search --name "$1" 2>/dev/null | head -1)
+    [ -n "$found" ] && break
+    sleep 0.2
+  done
+  echo "$found"
+}
+
+note=""
+window=""
+start_note() {
+  (cd "$work" && exec /usr/lib/wine/wine64 Memoleaf.exe) >"$work/errors" 2>&1 &
+  note=$!
+  window=$(find_window 'Pense-b')
+  [ -n "$window" ] || fail "no note window: $(cat "$work/errors")"
+  sleep 0.5
+}
+focus() { xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1"; }
+# Ctrl+Q, and the 1.5 to 2.5 s that Wine takes to end.
+quit_note() {
+  focus "$window"
+  xdotool key ctrl+q
+  timeout 10 tail --pid="$note" -f /dev/null || fail "Ctrl+Q did not end the note"
+}
+dialog() {
+  find_window "^$1\$"
+}
+# The X window's left, top, width and height, as the X server has them.
+x_geometry() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+                          /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
+}
+
+# A server left from another display would show the note there.
+wineserver -k 2>/dev/null
+start_x_server
+start_window_manager
+
+# Opens on the clipboard's text, placed and sized from the file.
+printf '1500,3000\r\n6000, 4500 \r\nDejaVu Sans,12,0,0\r\n 8454143 , 0 \r\n' >"$settings"
+expected=$(cat "$settings")
+printf 'Liste : œufs, café\nDeuxième ligne' | xclip -selection clipboard -i
+start_note
+import -window root "$work/opened.png"
+# Wine's client area lies inside the outer 200,100 300x400 pixels that the file
+# gives, its frame as wide on the left, the right and the bottom.
+read -r x y w h < <(x_geometry "$window")
+border=$((x - 200))
+{ [ "$border" -ge 0 ] && [ "$border" -le 10 ] && [ $((500 - x - w)) -eq "$border" ] &&
+  [ $((500 - y - h)) -eq "$border" ] && [ $((y - 100)) -gt "$border" ]; } ||
+  fail "the note's client lies at $x,$y ${w}x$h, not inside 200,100 300x400 as the file says"
+focus "$window"
+xdotool key ctrl+a ctrl+c
+sleep 0.5
+[ "$(xclip -selection clipboard -o)" = "$(printf 'Liste : œufs, café\nDeuxième ligne')" ] ||
+  fail "the note holds $(xclip -selection clipboard -o | od -c | head -3)"
+quit_note
+[ "$(cat "$settings")" = "$expected" ] || fail "Ctrl+Q wrote $(od -c "$settings")"
+echo "opens on the clipboard's text where the file says; Ctrl+Q writes it back byte for byte"
+
+# Three cycles keep place and size.
+for cycle in 2 3 4; do
+  start_note
+  quit_note
+  [ "$(cat "$settings")" = "$expected" ] ||
+    fail "cycle $cycle: the file became $(tr -d '\r' <"$settings" | tr '\n' '/')"
+done
+echo "three more start / Ctrl+Q cycles under openbox: the file unchanged"
+
+# OK in the font dialog keeps the font.
+start_note
+focus "$window"
+xdotool key ctrl+p
+font_dialog=$(dialog Police)
+[ -n "$font_dialog" ] || fail "no font dialog titled Police"
+sleep 0.5
+import -window root "$work/font-dialog.png"
+focus "$font_dialog"
+xdotool key Return
+sleep 0.5
+quit_note
+[ "$(cat "$settings")" = "$expected" ] || fail "OK in the font dialog made $(sed -n 3p "$settings")"
+echo "OK in the font dialog keeps DejaVu Sans, 12 points"
+
+# A colour typed in the dialog's red, green and blue fields is painted and saved.
+start_note
+focus "$window"
+xdotool key ctrl+f
+colour_dialog=$(dialog 'Couleur du fond')
+[ -n "$colour_dialog" ] || fail "no colour dialog titled Couleur du fond"
+sleep 0.5
+focus "$colour_dialog"
+# The focus starts in the red field, its value selected.
+xdotool type --delay 80 128 && xdotool key Tab && xdotool type --delay 80 200 &&
+  xdotool key Tab && xdotool type --delay 80 64 && xdotool key Tab
+sleep 0.3
+import -window root "$work/colour-dialog.png"
+xdotool key Return
+sleep 0.8
+import -window root "$work/coloured.png"
+# Well inside the text box, below its two lines.
+pixel=$(convert "$work/coloured.png" -format '%[pixel:p{300,400}]' info:)
+[ "$pixel" = "srgb(128,200,64)" ] || fail "the note is painted $pixel, not srgb(128,200,64)"
+quit_note
+# 128 + 200 * 256 + 64 * 65536, red in the low byte.
+[ "$(sed -n 4p "$settings")" = $' 4245632 , 0 \r' ] ||
+  fail "the colour was saved as $(sed -n 4p "$settings")"
+[ "$(head -3 "$settings")" = "$(echo "$expected" | head -3)" ] || fail "the colour moved the note"
+echo "a colour typed in the dialog is painted and saved as 4245632"
+
+# Closed another way, the note ends and saves nothing, not even a new colour.
+saved=$(cat "$settings")
+start_note
+focus "$window"
+xdotool key ctrl+t
+colour_dialog=$(dialog 'Couleur du texte')
+[ -n "$colour_dialog" ] || fail "no colour dialog titled Couleur du texte"
+sleep 0.5
+focus "$colour_dialog"
+xdotool type --delay 80 255 && xdotool key Return
+sleep 0.5
+focus "$window"
+xdotool key alt+F4
+timeout 10 tail --pid="$note" -f /dev/null || fail "Alt+F4 did not end the note"
+[ "$(cat "$settings")" = "$saved" ] || fail "Alt+F4 wrote $(sed -n 4p "$settings")"
+echo "Alt+F4 ends the note and leaves the file as it was"
+if [ -n "${MEMOLEAF_SHOTS:-}" ]; then
+  mkdir -p "$MEMOLEAF_SHOTS" && cp "$work"/*.png "$MEMOLEAF_SHOTS"/
+fi

@@ -1,0 +1,179 @@
+#include "memoleaf/ui/win32/memoleaf_window.h"
+
+#include "memoleaf/ui/win32/note_menu.h"
+#include "memoleaf/ui/win32/outer_geometry.h"
+#include "runtime/win32/dpi.h"
+#include "runtime/win32/system_colour.h"
+
+namespace vortalis::memoleaf {
+namespace {
+
+// The text box's colours as the window is designed: pale yellow, black.
+constexpr std::int32_t kDesignBackground = 8454143;
+constexpr std::int32_t kDesignText = 0;
+constexpr int kTextBoxId = 1;
+
+BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info))
+        reinterpret_cast<std::vector<RECT>*>(areas)->push_back(info.rcWork);
+    return TRUE;
+}
+
+}  // namespace
+
+MemoleafWindow::MemoleafWindow() {
+    if (!RichEdit::LoadModule()) return;
+    if (!Create(L"Memoleaf_frm", win32::kProgramIcon, WS_OVERLAPPEDWINDOW, 0, BuildNoteMenu())) {
+        return;
+    }
+    accelerators_ = BuildNoteAccelerators();
+    // Placed by hand (SetTextBoxSize), not by a layout: the strips beside it
+    // show the window's own background.
+    AMSREdit1.Create(Handle(), kTextBoxId);
+    SetTextColours(kDesignBackground, kDesignText);
+}
+
+MemoleafWindow::~MemoleafWindow() {
+    if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
+}
+
+void MemoleafWindow::Show(int showCommand) {
+    ShowWindow(Handle(), showCommand);
+    UpdateWindow(Handle());
+    if (form_ != nullptr) form_->Form_Resize();
+}
+
+LRESULT MemoleafWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SIZE:
+            OnSize();
+            return 0;
+        case WM_COMMAND:
+            if (OnCommand(LOWORD(wParam))) return 0;
+            break;
+        case WM_SETFOCUS:
+            AMSREdit1.Focus();
+            return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_DESTROY:
+            OnDestroy();
+            return 0;
+        default:
+            break;
+    }
+    return Window::OnMessage(message, wParam, lParam);
+}
+
+void MemoleafWindow::OnSize() {
+    if (form_ != nullptr && AMSREdit1.Handle() != nullptr) form_->Form_Resize();
+}
+
+bool MemoleafWindow::OnCommand(int command) {
+    if (form_ == nullptr) return false;
+    switch (command) {
+        case note_command::cop:
+            form_->cop_Click();
+            return true;
+        case note_command::cou1 + kBackgroundColour:
+            form_->cou1_Click(kBackgroundColour);
+            return true;
+        case note_command::cou1 + kTextColour:
+            form_->cou1_Click(kTextColour);
+            return true;
+        case note_command::pol:
+            form_->pol_Click();
+            return true;
+        case note_command::qui:
+            form_->qui_Click();
+            return true;
+        case note_command::cou:
+            form_->cou_Click();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void MemoleafWindow::OnDpiChanged(const RECT& suggested) {
+    // Moved to a screen of another density: the system's size for it, and the
+    // resize lays the text box out again in that screen's pixels.
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MemoleafWindow::OnDestroy() {
+    // However the window goes (the menu, Alt+F4, the close box), the program ends.
+    form_ = nullptr;
+    PostQuitMessage(0);
+}
+
+int MemoleafWindow::Dpi() const { return win32::WindowDpi(Handle()); }
+
+void MemoleafWindow::SetCaption(const std::string& caption) { Window::SetCaption(caption); }
+
+DesktopRect MemoleafWindow::OuterGeometry() const {
+    RECT outer{};
+    GetWindowRect(Handle(), &outer);
+    return TwipsOfPixels(outer, Dpi());
+}
+
+void MemoleafWindow::SetOuterGeometry(const DesktopRect& geometry) {
+    const RECT outer = PixelsOfTwips(geometry, Dpi());
+    SetWindowPos(Handle(), nullptr, outer.left, outer.top, outer.right - outer.left,
+                 outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::vector<DesktopRect> MemoleafWindow::AvailableScreenAreas() const {
+    std::vector<RECT> workAreas;
+    EnumDisplayMonitors(nullptr, nullptr, &AddWorkArea, reinterpret_cast<LPARAM>(&workAreas));
+    const int dpi = Dpi();
+    std::vector<DesktopRect> areas;
+    for (const RECT& area : workAreas) areas.push_back(TwipsOfPixels(area, dpi));
+    return areas;
+}
+
+DesktopRect MemoleafWindow::PrimaryScreenArea() const {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &info)) return {};
+    return TwipsOfPixels(info.rcWork, Dpi());
+}
+
+TextAreaSize MemoleafWindow::TextBoxSize() const {
+    RECT box{};
+    GetWindowRect(AMSREdit1.Handle(), &box);
+    const DesktopRect twips = TwipsOfPixels(box, Dpi());
+    return {static_cast<float>(twips.height), static_cast<float>(twips.width)};
+}
+
+void MemoleafWindow::SetTextBoxSize(TextAreaSize size) {
+    const int dpi = Dpi();
+    AMSREdit1.Place(
+        {0, 0, win32::TwipsToPixels(size.width, dpi), win32::TwipsToPixels(size.height, dpi)});
+}
+
+void MemoleafWindow::SetText(const std::string& text) { AMSREdit1.SetPlainText(text); }
+
+std::string MemoleafWindow::SelectedText() const { return AMSREdit1.SelectedText(); }
+
+FontChoice MemoleafWindow::TextFont() const { return AMSREdit1.TextFont(); }
+
+void MemoleafWindow::SetTextFont(const FontChoice& font) { AMSREdit1.SetTextFont(font); }
+
+std::array<std::int32_t, 2> MemoleafWindow::TextColours() const {
+    return {static_cast<std::int32_t>(AMSREdit1.Background()),
+            static_cast<std::int32_t>(AMSREdit1.TextColour())};
+}
+
+void MemoleafWindow::SetTextColours(std::int32_t background, std::int32_t text) {
+    // A system colour reference stays as it is in the settings; only the paint
+    // is the system's colour of the moment.
+    AMSREdit1.SetBackground(win32::PaintColour(background));
+    AMSREdit1.SetTextColour(win32::PaintColour(text));
+}
+
+}  // namespace vortalis::memoleaf

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <windows.h>
+
+#include "memoleaf/core/memoleaf_frm.h"
+#include "memoleaf/core/note_window.h"
+#include "memoleaf/ui/win32/rich_edit.h"
+#include "runtime/win32/window.h"
+
+namespace vortalis::memoleaf {
+
+// The note's window: the rich-text box and the menu, placed and named as the
+// form knows them. Its events run the form's handlers; closing it other than
+// through the menu ends the program and saves nothing.
+class MemoleafWindow : public win32::Window, public NoteWindow {
+  public:
+    // The window, made but not shown; Created() says whether the system made it.
+    MemoleafWindow();
+    ~MemoleafWindow() override;
+
+    bool Created() const { return Handle() != nullptr && AMSREdit1.Handle() != nullptr; }
+    // The form whose handlers the menu and the resizes run; none run before.
+    void ForwardEventsTo(Memoleaf_frm& form) { form_ = &form; }
+    // The first showing, which counts as a resize.
+    void Show(int showCommand);
+    HACCEL Accelerators() const { return accelerators_; }
+
+    void SetCaption(const std::string& caption) override;
+    DesktopRect OuterGeometry() const override;
+    void SetOuterGeometry(const DesktopRect& geometry) override;
+    std::vector<DesktopRect> AvailableScreenAreas() const override;
+    DesktopRect PrimaryScreenArea() const override;
+    TextAreaSize TextBoxSize() const override;
+    void SetTextBoxSize(TextAreaSize size) override;
+    void SetText(const std::string& text) override;
+    std::string SelectedText() const override;
+    FontChoice TextFont() const override;
+    void SetTextFont(const FontChoice& font) override;
+    std::array<std::int32_t, 2> TextColours() const override;
+    void SetTextColours(std::int32_t background, std::int32_t text) override;
+
+  protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    void OnSize();
+    bool OnCommand(int command);
+    void OnDpiChanged(const RECT& suggested);
+    void OnDestroy();
+    int Dpi() const;
+
+    Memoleaf_frm* form_ = nullptr;
+    HACCEL accelerators_ = nullptr;
+    // The note's rich-text box.
+    RichEdit AMSREdit1;
+};
+
+}  // namespace vortalis::memoleaf
