@@ -29,8 +29,7 @@ std::string BuildSettingsPath(std::string_view folder, std::string_view name) {
 
 std::filesystem::path ChooseSettingsPath(const ProgramLocation& program, const UserPlaces& places) {
     if (!IsProductFolder(program.folder, places)) {
-        if (std::optional<std::filesystem::path> configuration =
-                XdgFolder(places, "XDG_CONFIG_HOME", ".config")) {
+        if (std::optional<std::filesystem::path> configuration = UserConfigFolder(places)) {
             return Utf8Path(
                 BuildSettingsPath(Utf8Text(*configuration / Utf8Path(program.stem)), program.stem));
         }

@@ -43,9 +43,15 @@ TEST_F(ChooseSettingsPathTest, KeepsAnAccentedFolderAsItIs) {
     EXPECT_EQ(Utf8Text(ChooseSettingsPath(program, places)), "/home/léa/pense-bête/Memoleaf.PRM");
 }
 
-// An installed Windows program keeps its files beside it: only this system
-// moves them to the user's configuration folder.
-#ifndef _WIN32
+#ifdef _WIN32
+TEST_F(ChooseSettingsPathTest, AnInstalledProgramUsesTheUsersApplicationData) {
+    program.folder = "C:\\Program Files\\VORTALIS";  // an administrator may write there
+    places.environment = {{"ProgramFiles", "C:\\Program Files"},
+                          {"APPDATA", "C:\\Users\\Léa\\AppData\\Roaming"}};
+    EXPECT_EQ(Utf8Text(ChooseSettingsPath(program, places)),
+              "C:\\Users\\Léa\\AppData\\Roaming\\Memoleaf\\Memoleaf.PRM");
+}
+#else
 TEST_F(ChooseSettingsPathTest, OtherwiseUsesTheUsersConfigurationFolder) {
     places.everyFolderWritable = false;
     places.environment["HOME"] = "/home/lea";
