@@ -1,7 +1,9 @@
 // Sealbox: enciphers or deciphers the file picked in its window, then ends.
 
-#include <commctrl.h>
+// clang-format off
 #include <windows.h>
+#include <commctrl.h>
+// clang-format on
 
 #include "runtime/errors/error_report.h"
 #include "runtime/process/command_line.h"
