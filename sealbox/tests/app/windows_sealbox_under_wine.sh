@@ -196,7 +196,8 @@ run_read_only() {
 }
 
 # A file whose name has letters of no ANSI code page is listed, picked (the
-# list's last entry, by End) and enciphered as Keyfold enciphers a copy.
+# list's last entry, by End) and enciphered as Keyfold enciphers a copy; the
+# keys alone go on from File1: Tab to Text1, Tab to Text2, Alt+C for "&Crypter".
 run_any_letter() {
   local folder name='Ω été.txt'
   folder=$(program_folder letters)
@@ -205,11 +206,10 @@ run_any_letter() {
   "${wine[@]}" "$keyfold" "$(windows_path "$work/copie.txt"),clef,C" 2>>"$work/errors"
   start_sealbox "$folder" || return
   click $(at 30 190)
-  xdotool key End
+  xdotool key End Tab Tab
   sleep 0.3
-  click $(at 100 30)
   xdotool type --delay 120 'clef'
-  click $(at 53 98)
+  xdotool key alt+c
   ends_with 0
   cmp -s "$folder/$name" "$work/copie.txt" || fail "'$name' is not enciphered as Keyfold enciphers it"
 }
