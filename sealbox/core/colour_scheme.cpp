@@ -6,6 +6,7 @@
 
 #include "runtime/errors/run_error.h"
 #include "runtime/files/read_file_start.h"
+#include "runtime/files/utf8_path.h"
 #include "runtime/text/text_fields.h"
 
 namespace vortalis {
@@ -63,7 +64,7 @@ ColourScheme ReadColourScheme(const std::filesystem::path& path, FileSystem& fil
     const std::vector<std::uint8_t> bytes = ReadFileStart(path, kMostBytesRead, files);
     return ParseColourScheme(
         std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
-        "fichier de couleurs " + InFrench(path.string()));
+        "fichier de couleurs " + InFrench(Utf8Text(path)));
 }
 
 }  // namespace vortalis

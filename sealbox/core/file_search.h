@@ -2,21 +2,39 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "runtime/files/file_system.h"  // IsHiddenName
 
 namespace vortalis {
 
-// Whether `name` names an ordinary file: not a folder, not hidden. The name is
-// taken exactly as written; "*" and "?" are ordinary characters, never a pattern.
+// Whether `name` names an ordinary file: not a folder, not hidden (by its name,
+// or on Windows by its hidden or system attribute). The name is taken exactly
+// as written; "*" and "?" are ordinary characters, never a pattern.
 bool IsOrdinaryFile(const std::filesystem::path& name);
 
-// The folder's path followed by one separator, whether it had one or not.
+// Whether the system hides this entry of a folder: by its name, or where
+// files are hidden by an attribute, by that.
+bool IsHiddenEntry(const std::filesystem::path& entry);
+
+// The folder's path followed by one separator, whether it had one or not; the
+// separator added is the system's own ("\" on Windows).
 std::string WithTrailingSeparator(std::string folder);
 
 // A folder's path as the folder list shows it: absolute, without "." or "..",
-// with "/" between its names and no separator after the last, so that one
-// folder always has one path.
+// with the system's separator between its names ("/", or "\" on Windows) and
+// none after the last, so that one folder always has one path.
 std::string NormalFolderPath(const std::string& folder);
+
+// One folder of the path from the root down to an open folder: the name the
+// folder list shows ("/" or "C:\" for the root) and its normal path.
+struct FolderStep {
+    std::string name;
+    std::string path;
+};
+
+// The steps from the root down to `folder`, a normal folder path, itself
+// included: "/", "home", "marie" for "/home/marie".
+std::vector<FolderStep> FolderSteps(const std::string& folder);
 
 }  // namespace vortalis

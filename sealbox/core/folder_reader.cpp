@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "runtime/errors/run_error.h"
+#include "runtime/files/utf8_path.h"
 #include "sealbox/core/file_search.h"
 
 namespace vortalis {
@@ -19,7 +20,7 @@ bool ComesBefore(const std::string& left, const std::string& right) {
 }
 
 // A folder that is not there is a path not found, whatever holds it.
-RunError FolderError(std::error_code error, const std::string& folder) {
+RunError FolderError(std::error_code error, const std::filesystem::path& folder) {
     if (error == std::errc::no_such_file_or_directory) return RunError(run_error::kPathNotFound);
     return FileError(error, folder);
 }
@@ -28,16 +29,17 @@ RunError FolderError(std::error_code error, const std::string& folder) {
 // entry that cannot be looked at (a broken link) is left out.
 template <typename Keep>
 std::vector<std::string> VisibleEntries(const std::string& folder, Keep keep) {
+    const std::filesystem::path path = Utf8Path(folder);
     std::error_code error;
-    std::filesystem::directory_iterator entries(folder, error);
-    if (error) throw FolderError(error, folder);
+    std::filesystem::directory_iterator entries(path, error);
+    if (error) throw FolderError(error, path);
     std::vector<std::string> names;
     for (; entries != std::filesystem::directory_iterator(); entries.increment(error)) {
-        std::string name = entries->path().filename().string();
         std::error_code ignored;
-        if (!IsHiddenName(name) && keep(entries->status(ignored))) names.push_back(std::move(name));
+        if (!IsHiddenEntry(entries->path()) && keep(entries->status(ignored)))
+            names.push_back(Utf8Text(entries->path().filename()));
     }
-    if (error) throw FolderError(error, folder);
+    if (error) throw FolderError(error, path);
     std::sort(names.begin(), names.end(), ComesBefore);
     return names;
 }

@@ -1,6 +1,7 @@
 #include "sealbox/core/sealbox_frm.h"
 
 #include "runtime/files/rewrite_recovery.h"
+#include "runtime/files/utf8_path.h"
 #include "runtime/text/ansi_text.h"
 #include "sealbox/core/end_sound_name.h"
 #include "sealbox/core/file_search.h"
@@ -58,9 +59,9 @@ void Sealboxfrm::PutBackInterruptedRewrites() {
 
 ColourScheme Sealboxfrm::LoadColourScheme() {
     const std::string& file = start_.commandLine;
-    if (file.empty() || !IsOrdinaryFile(file)) return DesignColours();
+    if (file.empty() || !IsOrdinaryFile(Utf8Path(file))) return DesignColours();
     try {
-        return ReadColourScheme(file, services_.files);
+        return ReadColourScheme(Utf8Path(file), services_.files);
     } catch (const RunError& error) {
         // A damaged colour file is no reason not to open: say so, keep the design.
         services_.dialogs.ReportError(error);
@@ -89,9 +90,8 @@ void Sealboxfrm::OpenListsOnStartFolder() {
     // The program's folder where the product keeps its files; an installed
     // program's holds nothing of the user's.
     const std::filesystem::path& program = start_.program.folder;
-    const std::string folder = NormalFolderPath(
-        (IsProductFolder(program, services_.places) ? program : UserStartFolder(services_.places))
-            .string());
+    const std::string folder = NormalFolderPath(Utf8Text(
+        IsProductFolder(program, services_.places) ? program : UserStartFolder(services_.places)));
     const std::vector<std::string> drives = services_.volumes.MountPoints();
     view_.ListDrive1(drives);
     SetDrive1(VolumeHolding(folder, drives));
@@ -140,7 +140,7 @@ void Sealboxfrm::Command1_Click(int index) {
         return;
     }
     const std::string file = view_.Text1();
-    if (!IsOrdinaryFile(file)) {
+    if (!IsOrdinaryFile(Utf8Path(file))) {
         services_.dialogs.Show(kFileNotFound);
         return;
     }
@@ -167,7 +167,7 @@ TransformResult Sealboxfrm::RunTransform(const std::string& file, const std::str
     const Raised busy(busy_);
     ProgressBarFeed progress(view_);
     const TransformResult result = TransformFile(
-        file, password, mode, progress,
+        Utf8Path(file), password, mode, progress,
         [this](std::uint64_t lostBytes) { return services_.dialogs.ConfirmLoss(lostBytes); },
         services_.files);
     if (result == TransformResult::LeftUntouched) view_.ClearProgressBar1();

@@ -1,15 +1,26 @@
 #include "sealbox/core/volumes.h"
 
+#include "runtime/files/utf8_path.h"
 #include "sealbox/core/file_search.h"
+#include "sealbox/core/platform_folders.h"
 
 namespace vortalis {
+namespace {
+
+// A folder's path as a prefix of the paths inside it, written with the system's
+// separators whichever way it came.
+std::string AsPrefix(const std::string& folder) {
+    return WithTrailingSeparator(Utf8Text(Utf8Path(folder).make_preferred()));
+}
+
+}  // namespace
 
 std::string VolumeHolding(const std::string& folder, const std::vector<std::string>& mountPoints) {
-    const std::string inside = WithTrailingSeparator(folder);
-    std::string best = "/";
+    const std::string inside = AsPrefix(folder);
+    std::string best = Utf8Text(Utf8Path(folder).root_path());
+    if (best.empty()) best = std::string(1, kFolderSeparator);
     for (const std::string& mountPoint : mountPoints) {
-        if (inside.starts_with(WithTrailingSeparator(mountPoint)) &&
-            mountPoint.size() > best.size())
+        if (inside.starts_with(AsPrefix(mountPoint)) && mountPoint.size() > best.size())
             best = mountPoint;
     }
     return best;

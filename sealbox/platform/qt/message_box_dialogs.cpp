@@ -7,16 +7,6 @@
 #include "runtime/text/line_ends.h"
 
 namespace vortalis {
-namespace {
-
-// The question asked before byte values 255 are enciphered for good.
-std::string LossQuestion(std::uint64_t lostBytes) {
-    return "Ce fichier contient " + std::to_string(lostBytes) +
-           " octet(s) de valeur 255 : une fois cryptés, le décryptage les rendra à 0 et non "
-           "à 255.\r\n\r\nCrypter quand même ?";
-}
-
-}  // namespace
 
 void MessageBoxDialogs::Show(const std::string& text) {
     ShowMessage(kProgramTitle, text, MessageIcon::None);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sealbox/core/sealbox_services.h"
+#include "sealbox/platform/dialog_texts.h"
 
 namespace vortalis {
 
@@ -11,7 +12,5 @@ class MessageBoxDialogs : public SealboxDialogs {
     bool ConfirmLoss(std::uint64_t lostBytes) override;
     void ReportError(const RunError& error) override;
 };
-
-inline constexpr const char* kProgramTitle = "Sealbox";
 
 }  // namespace vortalis

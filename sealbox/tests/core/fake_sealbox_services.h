@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "runtime/errors/run_error.h"
+#include "runtime/files/utf8_path.h"
 #include "runtime/tests/support/fake_user_places.h"
 #include "runtime/tests/support/temporary_folder.h"
 #include "sealbox/core/folder_reader.h"
@@ -97,8 +98,8 @@ struct FakeSealboxServices {
         folders.folders[Shown(program / "donnees")] = {{}, {"a.txt", "b.txt"}};
     }
 
-    // A folder's path as the lists show it.
-    static std::string Shown(const std::filesystem::path& path) { return path.generic_string(); }
+    // A folder's path as the lists show it, with the system's separator.
+    static std::string Shown(std::filesystem::path path) { return Utf8Text(path.make_preferred()); }
 
     SealboxServices Services(FileSystem& files = SystemFiles()) {
         return {dialogs, sound, end, volumes, folders, files, places};

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "runtime/errors/run_error.h"
 #include "runtime/files/file_system.h"
 #include "runtime/tests/support/temporary_folder.h"
+#include "sealbox/core/file_search.h"
 
 namespace vortalis {
 namespace {
@@ -21,6 +26,13 @@ TEST(FolderReaderTest, ListsVisibleSubfoldersAndFilesApartInOrder) {
         WriteBytes(folder / ".hidden", {1});
         std::filesystem::create_directory(folder / ".git");
     }
+#ifdef _WIN32
+    WriteBytes(folder / "desktop.ini", {1});
+    std::filesystem::create_directory(folder / "Corbeille");
+    SetFileAttributesW((folder / "desktop.ini").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesW((folder / "Corbeille").c_str(), FILE_ATTRIBUTE_SYSTEM);
+    EXPECT_FALSE(IsOrdinaryFile(folder / "desktop.ini"));
+#endif
     SystemFolderReader reader;
     EXPECT_EQ(reader.OrdinaryFiles(folder.Path().string()),
               (std::vector<std::string>{"A.txt", "b.txt"}));

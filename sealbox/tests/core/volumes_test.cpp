@@ -13,5 +13,14 @@ TEST(VolumesTest, AFolderLiesOnTheDeepestMountPointAboveIt) {
     EXPECT_EQ(VolumeHolding("/opt", {}), "/");
 }
 
+#ifdef _WIN32
+TEST(VolumesTest, AFolderLiesOnItsDriveAndOnItsOwnRootWhenNoDriveHoldsIt) {
+    const std::vector<std::string> drives = {"C:\\", "Z:\\"};
+    EXPECT_EQ(VolumeHolding("C:\\Users\\marie", drives), "C:\\");
+    EXPECT_EQ(VolumeHolding("Z:\\", drives), "Z:\\");
+    EXPECT_EQ(VolumeHolding("D:\\jeux", drives), "D:\\");
+}
+#endif
+
 }  // namespace
 }  // namespace vortalis

@@ -1,7 +1,6 @@
 #include "sealbox/ui/qt/folder_list_box.h"
 
 #include <QStyledItemDelegate>
-#include <filesystem>
 
 #include "sealbox/core/file_search.h"
 #include "sealbox/ui/qt/sealbox_icon.h"
@@ -36,14 +35,8 @@ FolderListBox::FolderListBox(QWidget* parent) : QListWidget(parent) {
 
 void FolderListBox::Show(const std::string& path, const std::vector<std::string>& subfolders) {
     clear();
-    std::string walked;
     int depth = 0;
-    for (const auto& part : std::filesystem::path(path)) {
-        const std::string name = part.string();
-        if (name.empty()) continue;
-        walked = walked.empty() ? name : WithTrailingSeparator(walked) + name;
-        AddEntry(name, walked, depth++, true);
-    }
+    for (const FolderStep& step : FolderSteps(path)) AddEntry(step.name, step.path, depth++, true);
     setCurrentRow(count() - 1);
     for (const std::string& name : subfolders) {
         AddEntry(name, WithTrailingSeparator(path) + name, depth, false);

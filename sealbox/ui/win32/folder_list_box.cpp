@@ -1,0 +1,125 @@
+#include "sealbox/ui/win32/folder_list_box.h"
+
+#include <commctrl.h>
+
+#include "runtime/text/wide_text.h"
+#include "sealbox/core/file_search.h"
+
+namespace vortalis {
+namespace {
+
+constexpr int kIndentPixels = 10;  // at 96 dots per inch
+constexpr UINT_PTR kEnterSubclass = 1;
+
+int Scaled(int pixels, int dpi) { return MulDiv(pixels, dpi, USER_DEFAULT_SCREEN_DPI); }
+
+// A folder drawn in a square of `size` pixels whose top left is `at`, closed or open.
+void DrawFolder(HDC dc, POINT at, int size, bool open) {
+    const auto point = [&](double x, double y) {
+        return POINT{at.x + static_cast<LONG>(x * size / 16),
+                     at.y + static_cast<LONG>(y * size / 16)};
+    };
+    HPEN pen = CreatePen(PS_SOLID, 1, RGB(128, 96, 0));
+    HBRUSH back = CreateSolidBrush(RGB(240, 200, 80));
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, back);
+    const POINT tab[] = {point(1, 2), point(6, 2), point(6, 4), point(1, 4)};
+    Polygon(dc, tab, 4);
+    const POINT body[] = {point(1, 4), point(open ? 13 : 14, 4), point(open ? 13 : 14, 13),
+                          point(1, 13)};
+    Polygon(dc, body, 4);
+    HBRUSH front = nullptr;
+    if (open) {  // the front, tipped forward
+        front = CreateSolidBrush(RGB(252, 228, 140));
+        SelectObject(dc, front);
+        const POINT flap[] = {point(3, 7), point(15, 7), point(13, 13), point(1, 13)};
+        Polygon(dc, flap, 4);
+    }
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    if (front != nullptr) DeleteObject(front);
+    DeleteObject(back);
+    DeleteObject(pen);
+}
+
+}  // namespace
+
+void FolderListBox::Create(HWND parent, int id) {
+    ListBox::Create(parent, id, LBS_OWNERDRAWFIXED);
+    SetWindowSubclass(Handle(), &FolderListBox::OpenWithEnter, kEnterSubclass, 0);
+}
+
+LRESULT CALLBACK FolderListBox::OpenWithEnter(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
+                                              UINT_PTR /*id*/, DWORD_PTR /*data*/) {
+    // The dialog keys take Enter for the window's default button; here it opens
+    // the folder, as a double click does.
+    const bool enter = wParam == VK_RETURN;
+    switch (message) {
+        case WM_GETDLGCODE: {
+            const auto* keys = reinterpret_cast<const MSG*>(lParam);
+            const LRESULT code = DefSubclassProc(list, message, wParam, lParam);
+            if (keys != nullptr && keys->message == WM_KEYDOWN && keys->wParam == VK_RETURN)
+                return code | DLGC_WANTMESSAGE;
+            return code;
+        }
+        case WM_KEYDOWN:
+            if (!enter) break;
+            SendMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_DBLCLK),
+                         reinterpret_cast<LPARAM>(list));
+            return 0;
+        case WM_CHAR:
+            if (wParam == L'\r') return 0;
+            break;
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(list, &FolderListBox::OpenWithEnter, kEnterSubclass);
+            break;
+    }
+    return DefSubclassProc(list, message, wParam, lParam);
+}
+
+void FolderListBox::Show(const std::string& path, const std::vector<std::string>& subfolders) {
+    Clear();
+    entries_.clear();
+    int depth = 0;
+    for (const FolderStep& step : FolderSteps(path)) AddEntry(step.name, step.path, depth++, true);
+    Select(Count() - 1);
+    for (const std::string& name : subfolders) {
+        AddEntry(name, WithTrailingSeparator(path) + name, depth, false);
+    }
+}
+
+void FolderListBox::AddEntry(const std::string& name, const std::string& path, int depth,
+                             bool open) {
+    Add(name);
+    entries_.push_back({path, depth, open});
+}
+
+std::string FolderListBox::PathAt(int index) const {
+    if (index < 0 || static_cast<std::size_t>(index) >= entries_.size()) return {};
+    return entries_[static_cast<std::size_t>(index)].path;
+}
+
+void FolderListBox::Draw(const DRAWITEMSTRUCT& item, COLORREF back, COLORREF fore, int dpi) const {
+    if (item.itemID >= entries_.size()) return;
+    const Entry& entry = entries_[item.itemID];
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    HDC dc = item.hDC;
+    const COLORREF fill = selected ? GetSysColor(COLOR_HIGHLIGHT) : back;
+    SetBkColor(dc, fill);
+    SetTextColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : fore);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &item.rcItem, nullptr, 0, nullptr);
+
+    const int height = item.rcItem.bottom - item.rcItem.top;
+    const int glyph = height - 2;
+    const int left = item.rcItem.left + Scaled(2, dpi) + entry.depth * Scaled(kIndentPixels, dpi);
+    DrawFolder(dc, {left, item.rcItem.top + 1}, glyph, entry.open);
+
+    RECT text = item.rcItem;
+    text.left = left + glyph + Scaled(4, dpi);
+    const std::wstring name = Widen(ItemText(static_cast<int>(item.itemID)));
+    DrawTextW(dc, name.c_str(), static_cast<int>(name.size()), &text,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(dc, &item.rcItem);
+}
+
+}  // namespace vortalis

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+
+#include "runtime/win32/window.h"
+#include "sealbox/core/sealbox_frm.h"
+#include "sealbox/core/sealbox_view.h"
+#include "sealbox/ui/win32/control_colours.h"
+#include "sealbox/ui/win32/controls.h"
+#include "sealbox/ui/win32/folder_list_box.h"
+
+namespace vortalis {
+
+// The window's controls, named as the form logic knows them.
+struct SealboxControls {
+    FocusHolder Picture1;  // of no size: it holds the focus at start
+    DropDownList Drive1;   // the drives
+    FolderListBox Dir1;    // the folders, down to the open one
+    ListBox File1;         // the open folder's files
+    EditBox Text1;         // the file's path
+    EditBox Text2;         // the password
+    std::array<Button, Sealboxfrm::kButtonCount> Command1;  // encipher, decipher, quit
+    ProgressBar ProgressBar1;                               // how far the transform has gone
+    Label Label1;                                           // "Nom du fichier", over Text1
+    Label Label2;                                           // "Mot de Passe", over Text2
+};
+
+// Sealbox's one window on the system's own controls, placed and named as
+// designed. It shows what the form logic sets and hands it the controls' events.
+class SealboxWindow : public win32::Window, public SealboxView {
+  public:
+    SealboxWindow();
+    ~SealboxWindow() override;
+
+    // Creates the window and its controls, hidden; false when the system refuses.
+    bool Open();
+    void Show();
+    // From now on the controls' events go to `form`.
+    void ForwardEventsTo(Sealboxfrm& form) { form_ = &form; }
+
+    std::string Text1() const override;
+    void SetText1(const std::string& path) override;
+    std::string Text2() const override;
+    void ListDrive1(const std::vector<std::string>& mountPoints) override;
+    std::string Drive1() const override;
+    void SetDrive1(const std::string& mountPoint) override;
+    void ShowDir1(const std::string& path, const std::vector<std::string>& subfolders) override;
+    void ShowFile1(const std::vector<std::string>& names) override;
+    std::string File1Selected() const override;
+    int ProgressBar1Width() const override;
+    void SetProgressBar1Range(int minimum, int maximum) override;
+    void SetProgressBar1Value(int value) override;
+    void ClearProgressBar1() override;
+    void SetBackAndForeColor(SealboxControl control, std::int32_t back, std::int32_t fore) override;
+    void SetCommand1BackColor(int index, std::int32_t colour) override;
+    void SetCaption(const std::string& caption) override;
+    void HideWindow() override;
+
+  protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    void CreateControls();
+    void UseDesignFont();
+    void PlaceControls();
+    void ResizeClient(SIZE client);
+    // The window and every control drawn again, in their colours of now.
+    void Repaint() const;
+
+    void OnCommand(int id, int code);
+    LRESULT OnControlColour(HDC dc, HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+    void OnDrawItem(const DRAWITEMSTRUCT& item);
+    void OnMeasureItem(MEASUREITEMSTRUCT& item) const;
+    void OnEraseBackground(HDC dc) const;
+    void OnActivate(bool active);
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    void OnClose();
+    void OnSystemColoursChanged();
+
+    ControlColours* ColoursOf(HWND control);
+    ControlColours& Colours(SealboxControl control);
+    void Raise(void (Sealboxfrm::*handler)());
+
+    SealboxControls controls_;
+
+    // The colours of the controls the form colours (by SealboxControl), of
+    // Label1, which keeps its design colours, and of each button.
+    std::array<std::unique_ptr<ControlColours>, 7> colours_;
+    ControlColours label1Colours_;
+    std::array<std::unique_ptr<ControlColours>, Sealboxfrm::kButtonCount> buttonColours_;
+
+    int dpi_ = USER_DEFAULT_SCREEN_DPI;
+    HFONT font_ = nullptr;
+    int listRowHeight_ = 16;
+    HWND focusBeforeLeaving_ = nullptr;
+    Sealboxfrm* form_ = nullptr;
+};
+
+}  // namespace vortalis
