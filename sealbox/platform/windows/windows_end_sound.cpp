@@ -5,11 +5,31 @@
 #include <mmsystem.h>
 // clang-format on
 
+#include <fstream>
+#include <iterator>
+#include <thread>
+#include <vector>
+
+#include "sealbox/platform/windows/wave_length.h"
+
 namespace vortalis {
+namespace {
+
+std::chrono::milliseconds LengthOfWaveFile(const std::filesystem::path& file) {
+    std::ifstream stream(file, std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(stream), {}};
+    return WaveLength(bytes);
+}
+
+}  // namespace
 
 void WindowsEndSound::Play() {
+    const auto start = std::chrono::steady_clock::now();
     // No default beep in its place: a missing sound is no error of the user's.
-    PlaySoundW(file_.c_str(), nullptr, SND_FILENAME | SND_SYNC | SND_NODEFAULT);
+    if (!PlaySoundW(file_.c_str(), nullptr, SND_FILENAME | SND_SYNC | SND_NODEFAULT)) return;
+    // Some players return once the sound is handed over rather than heard, and
+    // a program that ends then takes its sound with it: wait out its length.
+    std::this_thread::sleep_until(start + LengthOfWaveFile(file_));
 }
 
 }  // namespace vortalis

@@ -110,11 +110,8 @@ check_recording() {
   local level
   level=$(sox "$work/heard.wav" -n stat 2>&1 | awk '/RMS +amplitude/ { print $3 }')
   echo "end sound recorded at an RMS amplitude of ${level:-nothing}"
-  # Wine's PlaySound returns once its buffer holds the sound, not once it is
-  # heard, and a program that ends then may take the sound with it: measured
-  # here, one run in two or three is silent. Said, not counted.
   awk -v level="${level:-0}" 'BEGIN { exit !(level > 0.001) }' ||
-    echo "end sound not heard this time: Wine dropped it as the program ended"
+    fail "the end sound was not heard"
 }
 
 # At 96 dots per inch (15 twips a pixel): the centres of the boxes and buttons,
