@@ -48,7 +48,7 @@ script "Ω été" omega
 
 # A visible window whose name holds $1 and that is not $2, once it is up.
 new_window() {
-  for _ in $(seq 600); do
+  for _ in $(seq 1200); do  # a minute: Wine starts slowly beside other runs
     for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
       [ "$id" = "${2:-}" ] || { echo "$id"; return 0; }
     done
@@ -66,6 +66,19 @@ keys_to() {
       *) xdotool type --delay 120 "$keys" ;;
     esac
   done
+}
+# Types `name` in `dialog` and Enter, until the script leaves `mark`. A busy
+# Wine may miss a letter that xdotool maps onto the keyboard for the moment;
+# the dialog then asks whether to create the misspelt file: No, and again.
+pick_accented() {
+  local dialog=$1 name=$2 mark=$3 prompt _
+  for _ in 1 2 3; do
+    keys_to "$dialog" key:ctrl+a key:BackSpace "$name" key:Return
+    wait_for 5 marked "$mark" && return 0
+    prompt=$(xdotool search --onlyvisible --name "Choix Fichiers" | grep -vx "$dialog" | head -1)
+    [ -z "$prompt" ] || keys_to "$prompt" key:n
+  done
+  return 1
 }
 shot() { [ -z "${PATHWELL_SHOTS:-}" ] || import -window root "$PATHWELL_SHOTS/$1.png"; }
 marked() { for name in "$@"; do [ -e "$marks/$name.txt" ] || return 1; done; }
@@ -93,10 +106,7 @@ ended_well "$chooser"
 "$wine" "$pathwell" "$(windows_path "$folder")" >>"$scratch/pathwell.log" 2>&1 &
 chooser=$!
 dialog=$(new_window "Choix Fichiers")
-# Wine may miss the first letter xdotool types from outside the keyboard's map:
-# one typed and wiped first.
-keys_to "$dialog" "Ω" key:ctrl+a key:BackSpace "Ω été.bat" key:Return
-wait_for 20 marked omega || fail "the script named Ω été.bat did not start"
+pick_accented "$dialog" "Ω été.bat" omega || fail "the script named Ω été.bat did not start"
 dialog=$(new_window "Choix Fichiers" "$dialog")
 keys_to "$dialog" key:Escape
 ended_well "$chooser"
