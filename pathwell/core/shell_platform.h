@@ -27,8 +27,8 @@ struct OwnExecutable {
     std::string name;
 };
 
-// What opening a path needs from the desktop shell. Paths are in the
-// platform's own narrow encoding, as the dialogs return them.
+// What opening a path needs from the desktop shell. Paths are UTF-8 on every
+// system, as the dialogs return them, so that any file name can be opened.
 class ShellPlatform {
   public:
     virtual ~ShellPlatform() = default;

@@ -12,4 +12,7 @@ namespace vortalis::pathwell {
 // unquoted, since the new Pathwell takes its whole argument text as the folder.
 std::string WindowsCommandLineText(const LaunchCommand& command);
 
+// The same line as CreateProcessW takes it, in UTF-16.
+std::wstring WideCommandLine(const LaunchCommand& command);
+
 }  // namespace vortalis::pathwell

@@ -6,9 +6,8 @@
 #include <shlobj.h>
 // clang-format on
 
-#include "pathwell/core/dialog_buffer.h"
-#include "pathwell/core/dialog_filter.h"
-#include "runtime/text/ansi_text.h"
+#include "pathwell/platform/windows/wide_dialog_text.h"
+#include "runtime/text/wide_text.h"
 
 namespace vortalis::pathwell {
 namespace {
@@ -17,19 +16,23 @@ namespace {
 // default of 260 characters would make it fail instead of answering.
 constexpr DWORD kSelectionBufferSize = 65536;
 
-std::string FilterText(const std::string& filter) {
-    std::string text;
-    for (const FilterEntry& entry : FilterEntries(filter)) {
-        text += Utf8ToAnsi(entry.description) + '\0' + entry.pattern + '\0';
-    }
-    return text + '\0';
-}
+// The browser's path buffer, as many characters as the shell's classic rule.
+constexpr std::size_t kPathBufferSize = 512;
 
 }  // namespace
 
+// Both dialogs lean on the shell's COM objects (the browser's tree, the
+// chooser's file list), which want a single-threaded apartment.
+WindowsPathDialogs::WindowsPathDialogs()
+    : comStarted_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+
+WindowsPathDialogs::~WindowsPathDialogs() {
+    if (comStarted_) CoUninitialize();
+}
+
 std::optional<std::string> WindowsPathDialogs::BrowseForItem(const BrowseSettings& settings) {
-    const std::string title = Utf8ToAnsi(settings.title);
-    BROWSEINFOA browse{};
+    const std::wstring title = Widen(settings.title);
+    BROWSEINFOW browse{};
     browse.hwndOwner = reinterpret_cast<HWND>(settings.owner);
     browse.pidlRoot = nullptr;
     browse.pszDisplayName = nullptr;
@@ -37,31 +40,32 @@ std::optional<std::string> WindowsPathDialogs::BrowseForItem(const BrowseSetting
     browse.ulFlags = settings.flags;
     browse.lpfn = nullptr;
     browse.lParam = 0;
-    PIDLIST_ABSOLUTE item = SHBrowseForFolderA(&browse);
+    PIDLIST_ABSOLUTE item = SHBrowseForFolderW(&browse);
     if (item == nullptr) return std::nullopt;
-    std::string buffer(512, ' ');
-    SHGetPathFromIDListA(item, buffer.data());
+    std::wstring buffer(kPathBufferSize, L' ');
+    SHGetPathFromIDListW(item, buffer.data());
     CoTaskMemFree(item);
-    return PathFromBlankBuffer(buffer);
+    return PathFromWideBlankBuffer(buffer);
 }
 
 std::string WindowsPathDialogs::ShowOpen(const ChooserSettings& settings) {
-    const std::string filter = FilterText(settings.filter);
-    const std::string title = Utf8ToAnsi(settings.title);
-    std::string buffer(kSelectionBufferSize, '\0');
-    buffer.replace(0, settings.fileName.size(), settings.fileName);
-    OPENFILENAMEA dialog{};
+    const std::wstring filter = WideFilterText(settings.filter);
+    const std::wstring title = Widen(settings.title);
+    const std::wstring initialFolder = Widen(settings.initialFolder);
+    std::wstring buffer(kSelectionBufferSize, L'\0');
+    const std::wstring fileName = Widen(settings.fileName);
+    buffer.replace(0, fileName.size(), fileName);
+    OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = reinterpret_cast<HWND>(settings.owner);
     dialog.lpstrFilter = filter.c_str();
     dialog.lpstrFile = buffer.data();
     dialog.nMaxFile = kSelectionBufferSize;
-    dialog.lpstrInitialDir =
-        settings.initialFolder.empty() ? nullptr : settings.initialFolder.c_str();
+    dialog.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
     dialog.lpstrTitle = title.c_str();
     dialog.Flags = settings.flags;
-    if (!GetOpenFileNameA(&dialog)) return {};
-    return SelectionFromDialogBuffer(buffer);
+    if (!GetOpenFileNameW(&dialog)) return {};
+    return SelectionFromWideDialogBuffer(buffer);
 }
 
 }  // namespace vortalis::pathwell

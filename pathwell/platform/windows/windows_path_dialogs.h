@@ -4,11 +4,20 @@
 
 namespace vortalis::pathwell {
 
-// The shell's own browse dialog and the common open-file dialog.
+// The shell's own browse dialog and the common open-file dialog, in their wide
+// forms, so that any file name can be shown and picked.
 class WindowsPathDialogs : public PathDialogs {
   public:
+    WindowsPathDialogs();
+    ~WindowsPathDialogs() override;
+    WindowsPathDialogs(const WindowsPathDialogs&) = delete;
+    WindowsPathDialogs& operator=(const WindowsPathDialogs&) = delete;
+
     std::optional<std::string> BrowseForItem(const BrowseSettings& settings) override;
     std::string ShowOpen(const ChooserSettings& settings) override;
+
+  private:
+    bool comStarted_;
 };
 
 }  // namespace vortalis::pathwell

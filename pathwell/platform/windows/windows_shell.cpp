@@ -5,10 +5,12 @@
 #include <shellapi.h>
 // clang-format on
 
-#include "pathwell/core/dialog_buffer.h"
+#include "pathwell/platform/windows/wide_dialog_text.h"
 #include "pathwell/platform/windows/windows_command_line.h"
 #include "runtime/errors/run_error.h"
+#include "runtime/files/utf8_path.h"
 #include "runtime/process/program_location.h"
+#include "runtime/text/wide_text.h"
 
 namespace vortalis::pathwell {
 namespace {
@@ -33,21 +35,21 @@ int StartErrorNumber(DWORD error) {
 }  // namespace
 
 std::string WindowsShell::FindAssociatedProgram(const std::string& path) {
-    std::string buffer(512, ' ');
-    FindExecutableA(path.c_str(), nullptr, buffer.data());
-    return TextBeforeNul(buffer);
+    std::wstring buffer(512, L' ');
+    FindExecutableW(Widen(path).c_str(), nullptr, buffer.data());
+    return WideTextBeforeNul(buffer);
 }
 
 std::string WindowsShell::Explorer() const { return "C:\\WINDOWS\\EXPLORER.EXE"; }
 
 void WindowsShell::Start(const LaunchCommand& command, WindowStyle style) {
-    std::string line = WindowsCommandLineText(command);
-    STARTUPINFOA startup{};
+    std::wstring line = WideCommandLine(command);  // CreateProcessW may write into it
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(style);
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
         throw RunError(StartErrorNumber(GetLastError()));
     }
@@ -56,20 +58,21 @@ void WindowsShell::Start(const LaunchCommand& command, WindowStyle style) {
 }
 
 void WindowsShell::ShellOpen(const std::string& path) {
-    ShellExecuteA(reinterpret_cast<HWND>(form_.Handle()), nullptr, path.c_str(), nullptr, nullptr,
-                  SW_SHOWNORMAL);
+    ShellExecuteW(reinterpret_cast<HWND>(form_.Handle()), nullptr, Widen(path).c_str(), nullptr,
+                  nullptr, SW_SHOWNORMAL);
 }
 
 OwnExecutable WindowsShell::RunningExecutable() {
-    const ProgramLocation program = CurrentProgram();
-    return {program.folder.string(), program.stem};
+    // Not CurrentProgram's narrow names: they are in the ANSI code page here.
+    const std::filesystem::path program = ExecutablePath();
+    return {Utf8Text(program.parent_path()), Utf8Text(program.stem())};
 }
 
 void WindowsShell::ProcessPendingMessages() {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
 }
 

@@ -5,8 +5,9 @@
 
 namespace vortalis::pathwell {
 
-// The Windows shell: FindExecutableA for the association, CreateProcessA with
-// the window style, ShellExecuteA owned by the form. Paths are ANSI text.
+// The Windows shell: FindExecutableW for the association, CreateProcessW with
+// the window style, ShellExecuteW owned by the form. Paths are UTF-8 here and
+// UTF-16 at the system's calls.
 class WindowsShell : public ShellPlatform {
   public:
     explicit WindowsShell(FormWindow& form) : form_(form) {}

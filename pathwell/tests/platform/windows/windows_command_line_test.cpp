@@ -16,5 +16,10 @@ TEST(WindowsCommandLine, QuotesAStartedPathSoBlanksCannotCutItShort) {
               "\"C:\\Program Files\\jeu.exe\"");
 }
 
+TEST(WindowsCommandLine, TheRelaunchLineKeepsEveryLetterInUtf16) {
+    EXPECT_EQ(WideCommandLine({"C:\\Outils été\\Pathwell.EXE", "Z:\\Ω été"}),
+              L"\"C:\\Outils \u00E9t\u00E9\\Pathwell.EXE\" Z:\\\u03A9 \u00E9t\u00E9");
+}
+
 }  // namespace
 }  // namespace vortalis::pathwell

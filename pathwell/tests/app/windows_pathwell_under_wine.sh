@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# The real Pathwell.exe under Wine, on an X server of its own with a window
+# manager, driven as a user would: the chooser opens in the folder its argument
+# names and starts every script picked there, two at once or one whose name no
+# ANSI code page holds; the browser shows the caption above its tree; Escape
+# ends either. Screenshots of both dialogs go to $PATHWELL_SHOTS when it is set.
+# Usage: windows_pathwell_under_wine.sh PATHWELL.EXE WINE_PREFIX
+set -euo pipefail
+pathwell=$1
+export WINEPREFIX=$2
+. "$(dirname "$0")/../../../runtime/tests/support/x_session.sh"
+require_tools Xvfb xdotool openbox
+wine=/usr/lib/wine/wine64
+[ -x "$wine" ] || { echo "skipped: wine64 is not installed"; exit 77; }
+export WINEDEBUG=-all LC_ALL=C.UTF-8 WINEDLLOVERRIDES=mscoree,mshtml=
+
+scratch=$(mktemp -d)
+cleanup() {
+  # The prefix's server keeps the display it first met: it must not outlive this one.
+  /usr/lib/wine/wineserver -k 2>/dev/null || true
+  /usr/lib/wine/wineserver -w 2>/dev/null || true
+  stop_x_session
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAIL: $*" >&2
+  shot failure
+  [ ! -s "$scratch/pathwell.log" ] || sed 's/^/pathwell: /' "$scratch/pathwell.log" >&2
+  exit 1
+}
+# A Linux path as Wine names it, on its Z: drive.
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+
+start_x_server
+start_window_manager
+
+# No blank in the folder's name: wine64 would quote it, and Pathwell takes its
+# argument text whole, quotes included.
+folder="$scratch/Dossier_Ωété"
+marks="$scratch/marks"
+mkdir -p "$folder" "$marks"
+# Each script leaves a mark named in ASCII: cmd reads a script in the OEM code page.
+script() { printf '@echo ok> "%s"\r\n' "$(windows_path "$marks/$2.txt")" >"$folder/$1.bat"; }
+script a a
+script b b
+script "Ω été" omega
+
+# A visible window whose name holds $1 and that is not $2, once it is up.
+new_window() {
+  for _ in $(seq 1200); do  # a minute: Wine starts slowly beside other runs
+    for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+      [ "$id" = "${2:-}" ] || { echo "$id"; return 0; }
+    done
+    sleep 0.05
+  done
+  fail "no new window '$1'"
+}
+keys_to() {
+  xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
+  shift
+  sleep 0.5  # the dialog fills its list and its box after it is mapped
+  for keys in "$@"; do
+    case $keys in
+      key:*) xdotool key "${keys#key:}" ;;
+      *) xdotool type --delay 120 "$keys" ;;
+    esac
+  done
+}
+# Types `name` in `dialog` and Enter, until the script leaves `mark`. A busy
+# Wine may miss a letter that xdotool maps onto the keyboard for the moment;
+# the dialog then asks whether to create the misspelt file: No, and again.
+pick_accented() {
+  local dialog=$1 name=$2 mark=$3 prompt _
+  for _ in 1 2 3; do
+    keys_to "$dialog" key:ctrl+a key:BackSpace "$name" key:Return
+    wait_for 5 marked "$mark" && return 0
+    prompt=$(xdotool search --onlyvisible --name "Choix Fichiers" | grep -vx "$dialog" | head -1)
+    [ -z "$prompt" ] || keys_to "$prompt" key:n
+  done
+  return 1
+}
+shot() { [ -z "${PATHWELL_SHOTS:-}" ] || import -window root "$PATHWELL_SHOTS/$1.png"; }
+marked() { for name in "$@"; do [ -e "$marks/$name.txt" ] || return 1; done; }
+ended_well() {
+  wait_for 15 sh -c '! kill -0 "$0" 2>/dev/null' "$1" || fail "Pathwell did not end"
+  wait "$1" || fail "Pathwell ended with status $?"
+}
+[ -z "${PATHWELL_SHOTS:-}" ] || mkdir -p "$PATHWELL_SHOTS"
+
+# The chooser, in the folder named: its title quotes the caption, and names
+# typed alone are found in that folder.
+"$wine" "$pathwell" "$(windows_path "$folder")" >"$scratch/pathwell.log" 2>&1 &
+chooser=$!
+dialog=$(new_window "Choix Fichiers,Répertoire VORTALIS Juin 2003 ")
+sleep 1
+shot chooser
+keys_to "$dialog" '"a.bat" "b.bat"' key:Return
+wait_for 20 marked a b || fail "the two scripts picked at once did not both start"
+dialog=$(new_window "Choix Fichiers" "$dialog")
+keys_to "$dialog" key:Escape
+ended_well "$chooser"
+
+# Again in that folder: a later pass starts wherever Wine last saw this
+# program's dialog, which may be another run's folder.
+"$wine" "$pathwell" "$(windows_path "$folder")" >>"$scratch/pathwell.log" 2>&1 &
+chooser=$!
+dialog=$(new_window "Choix Fichiers")
+pick_accented "$dialog" "Ω été.bat" omega || fail "the script named Ω été.bat did not start"
+dialog=$(new_window "Choix Fichiers" "$dialog")
+keys_to "$dialog" key:Escape
+ended_well "$chooser"
+echo "chooser: opened in its folder, a.bat and b.bat started at once, Ω été.bat started, Escape ended it"
+
+# The browser: Wine titles it in English under the C locale; the legend
+# beneath the title is the screenshot's to show.
+"$wine" "$pathwell" >>"$scratch/pathwell.log" 2>&1 &
+browser=$!
+dialog=$(new_window "Browse for Folder|Rechercher un dossier")
+sleep 1
+shot browser
+keys_to "$dialog" key:Escape
+ended_well "$browser"
+echo "browser: shown, Escape ended it"
+
+grep -v '^wine: ' "$scratch/pathwell.log" >"$scratch/own.log" || true
+[ ! -s "$scratch/own.log" ] || fail "Pathwell wrote on its output: $(cat "$scratch/own.log")"
