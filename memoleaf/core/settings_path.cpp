@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "runtime/files/utf8_path.h"
+#include "runtime/text/utf8_path.h"
 
 namespace vortalis::memoleaf {
 namespace {

@@ -1,6 +1,6 @@
 #include "runtime/files/user_places.h"
 
-#include "runtime/files/utf8_path.h"
+#include "runtime/text/utf8_path.h"
 
 namespace vortalis {
 

@@ -6,7 +6,7 @@
 
 #include "runtime/errors/run_error.h"
 #include "runtime/files/read_file_start.h"
-#include "runtime/files/utf8_path.h"
+#include "runtime/text/utf8_path.h"
 #include "runtime/text/text_fields.h"
 
 namespace vortalis {

@@ -1,6 +1,6 @@
 #include "sealbox/core/end_sound_name.h"
 
-#include "runtime/files/utf8_path.h"
+#include "runtime/text/utf8_path.h"
 
 namespace vortalis {
 

@@ -1,6 +1,6 @@
 #include "sealbox/core/file_search.h"
 
-#include "runtime/files/utf8_path.h"
+#include "runtime/text/utf8_path.h"
 #include "sealbox/core/platform_folders.h"
 
 namespace vortalis {

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "runtime/errors/run_error.h"
-#include "runtime/files/utf8_path.h"
+#include "runtime/text/utf8_path.h"
 #include "sealbox/core/file_search.h"
 
 namespace vortalis {

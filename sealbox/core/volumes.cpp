@@ -1,6 +1,6 @@
 #include "sealbox/core/volumes.h"
 
-#include "runtime/files/utf8_path.h"
+#include "runtime/text/utf8_path.h"
 #include "sealbox/core/file_search.h"
 #include "sealbox/core/platform_folders.h"
 

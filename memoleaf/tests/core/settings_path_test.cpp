@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "runtime/files/utf8_path.h"
+#include "runtime/text/utf8_path.h"
 #include "runtime/tests/support/fake_user_places.h"
 
 namespace vortalis::memoleaf {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "runtime/errors/run_error.h"
-#include "runtime/files/utf8_path.h"
+#include "runtime/text/utf8_path.h"
 #include "runtime/tests/support/fake_user_places.h"
 #include "runtime/tests/support/temporary_folder.h"
 #include "sealbox/core/folder_reader.h"

@@ -14,7 +14,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "runtime/files/utf8_path.h"
+#include "runtime/text/utf8_path.h"
 #include "runtime/process/program_location.h"
 #include "runtime/tests/support/temporary_folder.h"
 

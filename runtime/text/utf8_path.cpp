@@ -1,4 +1,4 @@
-#include "runtime/files/utf8_path.h"
+#include "runtime/text/utf8_path.h"
 
 namespace vortalis {
 
