@@ -55,12 +55,8 @@ TEST(UserStartFolder, IsTheHomeThenTheCurrentFolderThenTheRoot) {
 
 #ifdef _WIN32
 TEST(UserStartFolder, IsTheDocumentsFolderOnWindows) {
-    class PlacesWithDocuments : public FakeUserPlaces {
-      public:
-        std::optional<std::filesystem::path> DocumentsFolder() const override {
-            return "C:\\Users\\lea\\Documents";
-        }
-    } places;
+    FakeUserPlaces places;
+    places.documents = "C:\\Users\\lea\\Documents";
     places.environment["USERPROFILE"] = "C:\\Users\\lea";
     places.readable = {"C:\\Users\\lea\\Documents", "C:\\Users\\lea"};
     EXPECT_EQ(UserStartFolder(places), "C:\\Users\\lea\\Documents");

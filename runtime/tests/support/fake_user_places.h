@@ -11,7 +11,8 @@
 namespace vortalis::testing {
 
 // The user's places as a test sets them: the folders the user may write and
-// list (named one by one, or every folder), the environment, the current folder.
+// list (named one by one, or every folder), the environment, the current
+// folder, the Documents folder.
 class FakeUserPlaces : public UserPlaces {
   public:
     bool everyFolderWritable = false;
@@ -20,6 +21,7 @@ class FakeUserPlaces : public UserPlaces {
     std::set<std::filesystem::path> readable;
     std::map<std::string, std::string> environment;
     std::filesystem::path current = "/srv/travail";
+    std::optional<std::filesystem::path> documents;
 
     bool FolderWritable(const std::filesystem::path& folder) const override {
         return everyFolderWritable || writable.contains(folder);
@@ -33,6 +35,7 @@ class FakeUserPlaces : public UserPlaces {
         return found->second;
     }
     std::filesystem::path CurrentFolder() const override { return current; }
+    std::optional<std::filesystem::path> DocumentsFolder() const override { return documents; }
 };
 
 }  // namespace vortalis::testing

@@ -28,8 +28,10 @@ void WindowsEndSound::Play() {
     // No default beep in its place: a missing sound is no error of the user's.
     if (!PlaySoundW(file_.c_str(), nullptr, SND_FILENAME | SND_SYNC | SND_NODEFAULT)) return;
     // Some players return once the sound is handed over rather than heard, and
-    // a program that ends then takes its sound with it: wait out its length.
-    std::this_thread::sleep_until(start + LengthOfWaveFile(file_));
+    // a program that ends then takes its sound with it: wait out its length,
+    // and what the sound server may still hold.
+    constexpr std::chrono::milliseconds kServerLatency{300};
+    std::this_thread::sleep_until(start + LengthOfWaveFile(file_) + kServerLatency);
 }
 
 }  // namespace vortalis
