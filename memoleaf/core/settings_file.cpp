@@ -9,9 +9,9 @@
 #include "memoleaf/core/stored_font_name.h"
 #include "runtime/files/read_file_start.h"
 #include "runtime/files/safe_file_writer.h"
-#include "runtime/text/utf8_path.h"
 #include "runtime/text/ansi_text.h"
 #include "runtime/text/text_fields.h"
+#include "runtime/text/utf8_path.h"
 
 namespace vortalis::memoleaf {
 namespace {

@@ -6,8 +6,8 @@
 
 #include "runtime/errors/run_error.h"
 #include "runtime/files/read_file_start.h"
-#include "runtime/text/utf8_path.h"
 #include "runtime/text/text_fields.h"
+#include "runtime/text/utf8_path.h"
 
 namespace vortalis {
 namespace {

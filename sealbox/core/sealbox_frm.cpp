@@ -1,8 +1,8 @@
 #include "sealbox/core/sealbox_frm.h"
 
 #include "runtime/files/rewrite_recovery.h"
-#include "runtime/text/utf8_path.h"
 #include "runtime/text/ansi_text.h"
+#include "runtime/text/utf8_path.h"
 #include "sealbox/core/end_sound_name.h"
 #include "sealbox/core/file_search.h"
 #include "sealbox/core/progress_bar_feed.h"

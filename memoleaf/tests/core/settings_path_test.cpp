@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "runtime/text/utf8_path.h"
 #include "runtime/tests/support/fake_user_places.h"
+#include "runtime/text/utf8_path.h"
 
 namespace vortalis::memoleaf {
 namespace {

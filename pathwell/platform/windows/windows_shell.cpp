@@ -8,8 +8,8 @@
 #include "pathwell/platform/windows/wide_dialog_text.h"
 #include "pathwell/platform/windows/windows_command_line.h"
 #include "runtime/errors/run_error.h"
-#include "runtime/text/utf8_path.h"
 #include "runtime/process/program_location.h"
+#include "runtime/text/utf8_path.h"
 #include "runtime/text/wide_text.h"
 
 namespace vortalis::pathwell {

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "runtime/errors/run_error.h"
-#include "runtime/text/utf8_path.h"
 #include "runtime/tests/support/fake_user_places.h"
 #include "runtime/tests/support/temporary_folder.h"
+#include "runtime/text/utf8_path.h"
 #include "sealbox/core/folder_reader.h"
 #include "sealbox/core/sealbox_frm.h"
 #include "sealbox/core/sealbox_services.h"

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "runtime/text/utf8_path.h"
 #include "runtime/tests/support/temporary_folder.h"
+#include "runtime/text/utf8_path.h"
 #include "sealbox/core/platform_folders.h"
 
 namespace vortalis {

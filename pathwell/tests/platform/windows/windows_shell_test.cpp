@@ -14,9 +14,9 @@
 #include <filesystem>
 #include <thread>
 
-#include "runtime/text/utf8_path.h"
 #include "runtime/process/program_location.h"
 #include "runtime/tests/support/temporary_folder.h"
+#include "runtime/text/utf8_path.h"
 
 namespace vortalis::pathwell {
 namespace {
