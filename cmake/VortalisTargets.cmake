@@ -20,7 +20,8 @@ if(CMAKE_CROSSCOMPILING_EMULATOR)
 endif()
 
 # vortalis_add_test(NAME source... LIBS lib...)
-# One GoogleTest executable, registered with CTest case by case.
+# One GoogleTest executable, registered with CTest case by case. A case that
+# hangs (a shell call under Wine has, once) ends at five minutes, not CTest's 25.
 function(vortalis_add_test name)
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
   add_executable(${name} ${ARG_UNPARSED_ARGUMENTS})
@@ -28,7 +29,7 @@ function(vortalis_add_test name)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
                        DISCOVERY_TIMEOUT ${VORTALIS_DISCOVERY_TIMEOUT}
-                       PROPERTIES ENVIRONMENT "${VORTALIS_TEST_STATE}")
+                       PROPERTIES ENVIRONMENT "${VORTALIS_TEST_STATE}" TIMEOUT 300)
 endfunction()
 
 # vortalis_add_qt_test(NAME source... LIBS lib...)
