@@ -13,14 +13,22 @@ void Control::Create(HWND parent, const wchar_t* windowClass, const std::string&
                               GetModuleHandleW(nullptr), nullptr);
 }
 
-void Control::SetText(const std::string& utf8) { SetWindowTextW(handle_, Widen(utf8).c_str()); }
-
-std::string Control::Text() const {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(handle_)) + 1, L'\0');
+std::wstring WideTextOf(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
-        GetWindowTextW(handle_, text.data(), static_cast<int>(text.size()))));
-    return Narrow(text);
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
 }
+
+std::string TextOf(HWND window) { return Narrow(WideTextOf(window)); }
+
+void SetTextOf(HWND window, const std::string& utf8) {
+    SetWindowTextW(window, Widen(utf8).c_str());
+}
+
+void Control::SetText(const std::string& utf8) { SetTextOf(handle_, utf8); }
+
+std::string Control::Text() const { return TextOf(handle_); }
 
 void Control::Place(const RECT& pixels) {
     MoveWindow(handle_, pixels.left, pixels.top, pixels.right - pixels.left,

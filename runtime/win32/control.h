@@ -6,6 +6,12 @@
 
 namespace vortalis::win32 {
 
+// A window's text (a caption, a box's content) in UTF-8, read and set.
+std::string TextOf(HWND window);
+void SetTextOf(HWND window, const std::string& utf8);
+// The same text as the system keeps it, for drawing.
+std::wstring WideTextOf(HWND window);
+
 // A child control of one of our windows (a button, a box, a list...): it owns
 // nothing but its handle, which its parent destroys. The kinds a program uses
 // derive from it and say what they do in the control's own messages, so that

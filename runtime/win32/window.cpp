@@ -1,6 +1,6 @@
 #include "runtime/win32/window.h"
 
-#include "runtime/text/wide_text.h"
+#include "runtime/win32/control.h"
 
 namespace vortalis::win32 {
 
@@ -54,13 +54,8 @@ LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(handle_, message, wParam, lParam);
 }
 
-void Window::SetCaption(const std::string& utf8) { SetWindowTextW(handle_, Widen(utf8).c_str()); }
+void Window::SetCaption(const std::string& utf8) { SetTextOf(handle_, utf8); }
 
-std::string Window::Caption() const {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(handle_)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(handle_, text.data(), static_cast<int>(text.size()))));
-    return Narrow(text);
-}
+std::string Window::Caption() const { return TextOf(handle_); }
 
 }  // namespace vortalis::win32

@@ -7,15 +7,13 @@
 #include <cstdio>
 #include <string>
 
-#include "runtime/text/wide_text.h"
+#include "runtime/win32/control.h"
 
 namespace {
 
 BOOL CALLBACK PrintText(HWND control, LPARAM /*unused*/) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    if (!text.empty()) std::printf("%s\n", vortalis::Narrow(text).c_str());
+    const std::string text = vortalis::win32::TextOf(control);
+    if (!text.empty()) std::printf("%s\n", text.c_str());
     return TRUE;
 }
 

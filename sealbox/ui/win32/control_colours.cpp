@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "runtime/win32/control.h"
 #include "runtime/win32/system_colour.h"
 
 namespace vortalis {
@@ -32,9 +33,7 @@ void DrawButton(const DRAWITEMSTRUCT& item, const ControlColours& colours, HFONT
     FillRect(dc, &face, colours.Brush());
     DrawEdge(dc, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 
-    std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(item.hwndItem)) + 1, L'\0');
-    caption.resize(static_cast<std::size_t>(
-        GetWindowTextW(item.hwndItem, caption.data(), static_cast<int>(caption.size()))));
+    const std::wstring caption = win32::WideTextOf(item.hwndItem);
     RECT text = face;
     if (pressed) OffsetRect(&text, 1, 1);
     HGDIOBJ oldFont = SelectObject(dc, font);
