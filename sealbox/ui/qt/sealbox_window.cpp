@@ -7,13 +7,12 @@
 #include "runtime/qt/twips.h"
 #include "runtime/qt/windows_colour.h"
 #include "sealbox/core/colour_scheme.h"
+#include "sealbox/core/sealbox_design.h"
 #include "sealbox/ui/qt/sealbox_icon.h"
 
 namespace vortalis {
 namespace {
 
-constexpr int kClientWidthTwips = 5910;
-constexpr int kClientHeightTwips = 5475;
 constexpr double kDesignFontPoints = 8;
 
 using Roles = std::initializer_list<QPalette::ColorRole>;
@@ -84,26 +83,18 @@ void SealboxWindow::CreateControls() {
 }
 
 void SealboxWindow::PlaceControls() {
-    struct Place {
-        QWidget* control;
-        int left, top, width, height;
-    };
     const SealboxControls& c = controls_;
-    const Place places[] = {
-        {c.Label2, 210, 105, 1170, 195},        {c.Text2, 210, 315, 5475, 285},
-        {c.Drive1, 210, 735, 2535, 315},        {c.Dir1, 2940, 735, 2745, 1890},
-        {c.Command1[0], 210, 1155, 1170, 645},  {c.Command1[1], 1575, 1155, 1170, 645},
-        {c.Command1[2], 210, 1890, 1170, 645},  {c.File1, 210, 2730, 5475, 1455},
-        {c.Label1, 315, 4305, 1245, 195},       {c.Text1, 210, 4515, 5475, 285},
-        {c.ProgressBar1, 210, 4935, 5475, 330}, {c.Picture1, 0, 0, 0, 0},
-    };
+    QWidget* const parts[] = {c.Picture1,    c.Drive1,       c.Dir1,        c.File1,
+                              c.Text1,       c.Text2,        c.Command1[0], c.Command1[1],
+                              c.Command1[2], c.ProgressBar1, c.Label1,      c.Label2};
+    static_assert(std::size(parts) == kSealboxPartCount, "every control is placed");
     const double twipsPerPixel = TwipsPerPixel(this);
     const auto pixels = [twipsPerPixel](int twips) { return TwipsToPixels(twips, twipsPerPixel); };
-    for (const Place& place : places) {
-        place.control->setGeometry(pixels(place.left), pixels(place.top), pixels(place.width),
-                                   pixels(place.height));
+    for (const DesignPlace& place : kSealboxDesign) {
+        parts[static_cast<std::size_t>(place.part)]->setGeometry(
+            pixels(place.left), pixels(place.top), pixels(place.width), pixels(place.height));
     }
-    setFixedSize(pixels(kClientWidthTwips), pixels(kClientHeightTwips));
+    setFixedSize(pixels(kSealboxClientWidthTwips), pixels(kSealboxClientHeightTwips));
 }
 
 void SealboxWindow::ForwardEventsTo(Sealboxfrm& form) {

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstddef>
+#include <iterator>
+
+namespace vortalis {
+
+// The window's controls in their tab order, the ones that take no focus last.
+enum class SealboxPart : std::size_t {
+    Picture1,
+    Drive1,
+    Dir1,
+    File1,
+    Text1,
+    Text2,
+    Command1_0,
+    Command1_1,
+    Command1_2,
+    ProgressBar1,
+    Label1,
+    Label2,
+    kCount
+};
+inline constexpr std::size_t kSealboxPartCount = static_cast<std::size_t>(SealboxPart::kCount);
+
+// The window as it was designed, in twips; each interface turns it into pixels
+// at its screen's dots per inch.
+inline constexpr int kSealboxClientWidthTwips = 5910;
+inline constexpr int kSealboxClientHeightTwips = 5475;
+
+struct DesignPlace {
+    SealboxPart part;
+    int left, top, width, height;
+};
+
+inline constexpr DesignPlace kSealboxDesign[] = {
+    {SealboxPart::Label2, 210, 105, 1170, 195},
+    {SealboxPart::Text2, 210, 315, 5475, 285},
+    {SealboxPart::Drive1, 210, 735, 2535, 315},
+    {SealboxPart::Dir1, 2940, 735, 2745, 1890},
+    {SealboxPart::Command1_0, 210, 1155, 1170, 645},
+    {SealboxPart::Command1_1, 1575, 1155, 1170, 645},
+    {SealboxPart::Command1_2, 210, 1890, 1170, 645},
+    {SealboxPart::File1, 210, 2730, 5475, 1455},
+    {SealboxPart::Label1, 315, 4305, 1245, 195},
+    {SealboxPart::Text1, 210, 4515, 5475, 285},
+    {SealboxPart::ProgressBar1, 210, 4935, 5475, 330},
+    {SealboxPart::Picture1, 0, 0, 0, 0},
+};
+static_assert(std::size(kSealboxDesign) == kSealboxPartCount, "every control has its place");
+
+}  // namespace vortalis
