@@ -56,17 +56,6 @@ export HOME="$scratch" XDG_DATA_HOME="$scratch/data" XDG_CONFIG_HOME="$scratch/c
 export XDG_DATA_DIRS="$scratch/system" XDG_CONFIG_DIRS="$scratch/system"
 export XDG_RUNTIME_DIR="$scratch/runtime" PATH="$scratch/bin:$PATH"
 
-# A visible window whose name holds $1 and that is not $2 (the dialog shown
-# before it), once it is up.
-new_window() {
-  for _ in $(seq 200); do
-    for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
-      [ "$id" = "${2:-}" ] || { echo "$id"; return 0; }
-    done
-    sleep 0.05
-  done
-  fail "no new window '$1'"
-}
 no_window() { [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]; }
 keys_to() {
   local window=$1

@@ -46,16 +46,7 @@ script a a
 script b b
 script "Ω été" omega
 
-# A visible window whose name holds $1 and that is not $2, once it is up.
-new_window() {
-  for _ in $(seq 1200); do  # a minute: Wine starts slowly beside other runs
-    for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
-      [ "$id" = "${2:-}" ] || { echo "$id"; return 0; }
-    done
-    sleep 0.05
-  done
-  fail "no new window '$1'"
-}
+window_wait_seconds=60  # Wine starts slowly beside other runs
 keys_to() {
   xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
   shift

@@ -1,6 +1,6 @@
 # Sourced by the tests that run a real program on an X server of their own.
 # Gives: require_tools, wait_for, start_x_server (sets DISPLAY),
-# start_window_manager, and stop_x_session for the caller's clean-up.
+# start_window_manager, new_window, and stop_x_session for the caller's clean-up.
 
 x_server=""
 x_window_manager=""
@@ -22,6 +22,20 @@ wait_for() {
     sleep 0.05
   done
   return 1
+}
+
+# The id of a visible window whose name matches $1 and that is not $2 (the
+# dialog shown before it), once it is up: within $window_wait_seconds (10).
+# A window that does not come is said; the checks after it tell what it cost.
+new_window() {
+  local id
+  for _ in $(seq $((${window_wait_seconds:-10} * 20))); do
+    for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+      [ "$id" = "${2:-}" ] || { echo "$id"; return 0; }
+    done
+    sleep 0.05
+  done
+  echo "no new window '$1'" >&2
 }
 
 # The server picks a free display itself and names it once it is ready.
