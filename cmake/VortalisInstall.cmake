@@ -3,9 +3,10 @@ include(GNUInstallDirs)
 # The programs, their modules and the end sound lie together in one folder,
 # since each program finds its companion files beside itself. Here that folder
 # is private, and the programs are reached through links in the usual folder of
-# commands; on Windows it is the programs' own folder.
+# commands; on Windows it is the installation folder itself, as Windows
+# programs lie in theirs (C:\Program Files\VORTALIS\Sealbox.exe).
 if(WIN32)
-  set(VORTALIS_PROGRAM_DIR ${CMAKE_INSTALL_BINDIR})
+  set(VORTALIS_PROGRAM_DIR .)
 else()
   set(VORTALIS_PROGRAM_DIR ${CMAKE_INSTALL_LIBEXECDIR}/vortalis)
 endif()

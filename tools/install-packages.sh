@@ -16,6 +16,7 @@ packages=(
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64 googletest  # the Windows build, with GoogleTest from its sources
   wine64  # runs the Windows build's tests
+  nsis  # makes the Windows setup program
   acl  # setfacl, for the tests of files shared through access lists
 )
 [ "${1:-}" = "--with-demo-tools" ] && packages+=(xxd xclip imagemagick)

@@ -2,7 +2,8 @@
 # Installs what is missing, builds, and runs every test: once in the default
 # build, once under the address and undefined-behaviour sanitizers, then each
 # fuzz target for 20 seconds; the Debian package installed and used; last, the
-# Windows programs and their tests, built with MinGW-w64 and run under Wine.
+# Windows programs and their tests, built with MinGW-w64 and run under Wine,
+# the setup program among them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -1,0 +1,55 @@
+# The Windows setup program, made by CPack's NSIS generator from the template
+# beside this file: the four programs for every user in Program Files, a
+# Start-menu folder, and an entry in the installed programs.
+set(CPACK_GENERATOR NSIS)
+list(APPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
+# 64-bit and Unicode: NSIS's default 32-bit program does nothing under a 64-bit
+# Wine, and would install into the 32-bit Program Files.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY VORTALIS)
+# Not named after the version: a newer one replaces the entry of an older one.
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY VORTALIS)
+set(CPACK_NSIS_PACKAGE_NAME "Utilitaires VORTALIS")
+set(CPACK_PACKAGE_FILE_NAME ${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-win64)
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_LIST_DIR}/licence.txt)
+set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/packaging/icons/windows/vortalis-sealbox.ico)
+set(CPACK_NSIS_MUI_UNIICON ${CPACK_NSIS_MUI_ICON})
+set(CPACK_STRIP_FILES ON)
+
+# One Start-menu shortcut for each windowed program, described as its desktop
+# entry describes it in French. Keyfold has none: the product starts it.
+set(CPACK_NSIS_VORTALIS_SHORTCUTS "")
+set(CPACK_NSIS_VORTALIS_SHORTCUT_REMOVALS "")
+foreach(program Sealbox Memoleaf Pathwell)
+  file(STRINGS ${PROJECT_SOURCE_DIR}/packaging/example.vortalis.${program}.desktop comment
+       REGEX "^Comment\\[fr\\]=" ENCODING UTF-8)
+  string(REPLACE "Comment[fr]=" "" comment "${comment}")
+  set(link "$SMPROGRAMS\\VORTALIS\\${program}.lnk")
+  set(target "$INSTDIR\\${program}.exe")
+  string(APPEND CPACK_NSIS_VORTALIS_SHORTCUTS
+         "  CreateShortCut \"${link}\" \"${target}\" \"\" \"${target}\" 0 SW_SHOWNORMAL \"\" \"${comment}\"\n")
+  string(APPEND CPACK_NSIS_VORTALIS_SHORTCUT_REMOVALS "  Delete \"${link}\"\n")
+endforeach()
+
+# The setup program, built on demand: cmake --build --preset windows --target setup.
+add_custom_target(setup
+  COMMAND ${CMAKE_CPACK_COMMAND} --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake
+  WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+  COMMENT "Le programme d'installation ${CPACK_PACKAGE_FILE_NAME}.exe"
+  VERBATIM)
+add_dependencies(setup Keyfold Sealbox Memoleaf Pathwell)
+
+if(VORTALIS_TESTS AND CMAKE_CROSSCOMPILING)
+  # What the shell reads from a shortcut, for the test.
+  add_executable(shortcut_texts ${CMAKE_CURRENT_LIST_DIR}/tests/shortcut_texts.cpp)
+  set_target_properties(shortcut_texts PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+  target_link_libraries(shortcut_texts PRIVATE runtime_text ole32 uuid shell32 vortalis_warnings)
+  # The setup program made, installed for every user in a Windows of the test's
+  # own, its programs used, installed again, and removed.
+  add_test(NAME windows_setup_under_wine
+           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/tests/setup_under_wine.sh ${CMAKE_BINARY_DIR}
+                   $<TARGET_FILE:shortcut_texts> ${CMAKE_BINARY_DIR}/wine-prefix-setup)
+  set_tests_properties(windows_setup_under_wine PROPERTIES
+                       SKIP_RETURN_CODE 77 TIMEOUT 300 RESOURCE_LOCK wine_x_session)
+endif()
