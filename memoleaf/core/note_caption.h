@@ -10,4 +10,7 @@ inline constexpr const char* kProgramTitle = "Memoleaf";
 inline constexpr const char* kCaptionAnsi =
     "Pense-b\xEAte \x9E VORTALIS \x9E avril 2003 \x9E memoleaf@vortalis.example";
 
+// What a screen reader calls the note's text box, which shows no label.
+inline constexpr const char* kTextBoxName = "Texte du pense-bête";
+
 }  // namespace vortalis::memoleaf

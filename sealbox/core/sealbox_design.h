@@ -49,4 +49,18 @@ inline constexpr DesignPlace kSealboxDesign[] = {
 };
 static_assert(std::size(kSealboxDesign) == kSealboxPartCount, "every control has its place");
 
+// The texts the controls show.
+inline constexpr const char* kCommand1Captions[] = {"&Crypter", "&Décrypter", "&Quitter"};
+inline constexpr const char* kLabel1Text = "Nom du fichier";  // over Text1, and its name
+inline constexpr const char* kLabel2Text = "Mot de Passe";    // over Text2, and its name
+
+// What a screen reader calls the controls that show no text of their own. The
+// empty first stop of the tab order says where the keys lead from it.
+inline constexpr const char* kPicture1Name =
+    "Tab : lecteur, dossiers, fichiers, nom du fichier, mot de passe";
+inline constexpr const char* kDrive1Name = "Lecteur";
+inline constexpr const char* kDir1Name = "Dossiers";
+inline constexpr const char* kFile1Name = "Fichiers";
+inline constexpr const char* kProgressBar1Name = "Progression";
+
 }  // namespace vortalis

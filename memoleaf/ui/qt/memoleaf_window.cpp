@@ -10,6 +10,7 @@
 #include <QTextEdit>
 #include <algorithm>
 
+#include "memoleaf/core/note_caption.h"
 #include "memoleaf/ui/qt/note_icon.h"
 #include "runtime/qt/twips.h"
 #include "runtime/qt/windows_colour.h"
@@ -46,6 +47,7 @@ void MemoleafWindow::BuildDesign() {
     AMSREdit1 = new QTextEdit(client);
     AMSREdit1->setObjectName(QStringLiteral("AMSREdit1"));
     AMSREdit1->setAcceptRichText(true);
+    AMSREdit1->setAccessibleName(QString::fromUtf8(kTextBoxName));
     AMSREdit1->installEventFilter(this);
     SetTextColours(kDesignBackground, kDesignText);
 

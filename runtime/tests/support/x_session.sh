@@ -1,9 +1,12 @@
 # Sourced by the tests that run a real program on an X server of their own.
 # Gives: require_tools, wait_for, start_x_server (sets DISPLAY),
-# start_window_manager, new_window, and stop_x_session for the caller's clean-up.
+# start_window_manager, new_window, start_accessibility_bus, and stop_x_session
+# for the caller's clean-up.
 
 x_server=""
 x_window_manager=""
+session_bus=""
+accessibility_bus=""
 
 # Exits 77 (skipped) when one of the named tools is not installed.
 require_tools() {
@@ -56,7 +59,19 @@ start_window_manager() {
   wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK || { echo "openbox did not start"; exit 1; }
 }
 
+# A session bus of the test's own and the accessibility bus on it, as a desktop
+# starts them for a screen reader; Qt programs started after this speak on it.
+start_accessibility_bus() {
+  eval "$(dbus-launch --sh-syntax)"
+  session_bus=$DBUS_SESSION_BUS_PID
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+  accessibility_bus=$!
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+
 stop_x_session() {
+  [ -z "$accessibility_bus" ] || kill "$accessibility_bus" 2>/dev/null || true
+  [ -z "$session_bus" ] || kill "$session_bus" 2>/dev/null || true
   [ -z "$x_window_manager" ] || kill "$x_window_manager" 2>/dev/null || true
   [ -z "$x_server" ] || kill "$x_server" 2>/dev/null || true
 }

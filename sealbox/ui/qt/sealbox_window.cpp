@@ -3,7 +3,9 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <initializer_list>
+#include <utility>
 
+#include "runtime/qt/frame_accessibility.h"
 #include "runtime/qt/twips.h"
 #include "runtime/qt/windows_colour.h"
 #include "sealbox/core/colour_scheme.h"
@@ -55,12 +57,13 @@ void SealboxWindow::CreateControls() {
     c.File1 = new FileListBox(this);
     c.Text1 = new QLineEdit(this);
     c.Text2 = new PasswordBox(this);
-    c.Command1 = {new QPushButton(QStringLiteral("&Crypter"), this),
-                  new QPushButton(QStringLiteral("&Décrypter"), this),
-                  new QPushButton(QStringLiteral("&Quitter"), this)};
+    for (int index = 0; index < Sealboxfrm::kButtonCount; ++index) {
+        c.Command1[index] = new QPushButton(QString::fromUtf8(kCommand1Captions[index]), this);
+    }
     c.ProgressBar1 = new QProgressBar(this);
-    c.Label1 = new QLabel(QStringLiteral("Nom du fichier"), this);
-    c.Label2 = new QLabel(QStringLiteral("Mot de Passe"), this);
+    c.Label1 = new QLabel(QString::fromUtf8(kLabel1Text), this);
+    c.Label2 = new QLabel(QString::fromUtf8(kLabel2Text), this);
+    NameForScreenReaders();
 
     // The empty box of no size is first: it holds the focus at start, so that the
     // first key press does nothing and the first Tab goes to the drives.
@@ -80,6 +83,25 @@ void SealboxWindow::CreateControls() {
     PaintControl(c.Label1, design[ColourScheme::kWindowBackground],
                  design[ColourScheme::kWindowText]);
     c.Picture1->setFocus();
+}
+
+void SealboxWindow::NameForScreenReaders() {
+    const SealboxControls& c = controls_;
+    ReadAsFrame(*this);
+    // Each box is named by the label over it.
+    c.Label1->setBuddy(c.Text1);
+    c.Label2->setBuddy(c.Text2);
+    const std::pair<QWidget*, const char*> names[] = {{c.Picture1, kPicture1Name},
+                                                      {c.Drive1, kDrive1Name},
+                                                      {c.Dir1, kDir1Name},
+                                                      {c.File1, kFile1Name},
+                                                      {c.ProgressBar1, kProgressBar1Name}};
+    for (const auto& [control, name] : names) control->setAccessibleName(QString::fromUtf8(name));
+    // On Linux Qt names a drop-down list by its value; its label, which a screen
+    // reader reads first, is a label tied to it. This one is never shown.
+    auto* driveLabel = new QLabel(QString::fromUtf8(kDrive1Name), this);
+    driveLabel->hide();
+    driveLabel->setBuddy(c.Drive1);
 }
 
 void SealboxWindow::PlaceControls() {

@@ -66,6 +66,7 @@ class SealboxWindow : public QWidget, public SealboxView {
   private:
     void UseDesignFont();
     void CreateControls();
+    void NameForScreenReaders();
     void PlaceControls();
     QWidget* Coloured(SealboxControl control);
 

@@ -76,12 +76,11 @@ void SealboxWindow::CreateControls() {
     c.File1.Create(window, IdOf(SealboxPart::File1));
     c.Text1.Create(window, IdOf(SealboxPart::Text1));
     c.Text2.CreateMasked(window, IdOf(SealboxPart::Text2), kPasswordMask);
-    const char* captions[] = {"&Crypter", "&Décrypter", "&Quitter"};
     for (int index = 0; index < Sealboxfrm::kButtonCount; ++index)
-        c.Command1[index].Create(window, captions[index], IdOfButton(index));
+        c.Command1[index].Create(window, kCommand1Captions[index], IdOfButton(index));
     c.ProgressBar1.Create(window, IdOf(SealboxPart::ProgressBar1));
-    c.Label1.Create(window, "Nom du fichier", IdOf(SealboxPart::Label1));
-    c.Label2.Create(window, "Mot de Passe", IdOf(SealboxPart::Label2));
+    c.Label1.Create(window, kLabel1Text, IdOf(SealboxPart::Label1));
+    c.Label2.Create(window, kLabel2Text, IdOf(SealboxPart::Label2));
     // The empty box of no size holds the focus at start, so that the first key
     // press does nothing and the first Tab goes to the drives.
     focusBeforeLeaving_ = c.Picture1.Handle();
