@@ -1,8 +1,10 @@
 #include "memoleaf/ui/win32/memoleaf_window.h"
 
+#include "memoleaf/core/note_caption.h"
 #include "memoleaf/ui/win32/note_menu.h"
 #include "memoleaf/ui/win32/outer_geometry.h"
 #include "runtime/win32/dpi.h"
+#include "runtime/win32/screen_reader_name.h"
 #include "runtime/win32/system_colour.h"
 
 namespace vortalis::memoleaf {
@@ -12,6 +14,7 @@ namespace {
 constexpr std::int32_t kDesignBackground = 8454143;
 constexpr std::int32_t kDesignText = 0;
 constexpr int kTextBoxId = 1;
+constexpr int kTextBoxLabelId = 2;
 
 BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
     MONITORINFO info{};
@@ -31,7 +34,11 @@ MemoleafWindow::MemoleafWindow() {
     accelerators_ = BuildNoteAccelerators();
     // Placed by hand (SetTextBoxSize), not by a layout: the strips beside it
     // show the window's own background.
+    // A screen reader names a text box by the label before it: this one, of no
+    // size, shows nothing; the annotation says it where the system keeps them.
+    textBoxLabel_.Create(Handle(), L"STATIC", kTextBoxName, 0, kTextBoxLabelId);
     AMSREdit1.Create(Handle(), kTextBoxId);
+    win32::NameForScreenReaders(AMSREdit1.Handle(), kTextBoxName);
     SetTextColours(kDesignBackground, kDesignText);
 }
 

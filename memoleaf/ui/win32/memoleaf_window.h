@@ -52,6 +52,7 @@ class MemoleafWindow : public win32::Window, public NoteWindow {
     Memoleaf_frm* form_ = nullptr;
     HACCEL accelerators_ = nullptr;
     // The note's rich-text box.
+    win32::Control textBoxLabel_;  // the text box's name, for screen readers
     RichEdit AMSREdit1;
 };
 

@@ -2,8 +2,11 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "runtime/text/wide_text.h"
 #include "runtime/win32/dpi.h"
+#include "runtime/win32/screen_reader_name.h"
 #include "sealbox/core/colour_scheme.h"
 #include "sealbox/ui/win32/sealbox_layout.h"
 
@@ -74,16 +77,33 @@ void SealboxWindow::CreateControls() {
     c.Drive1.Create(window, IdOf(SealboxPart::Drive1));
     c.Dir1.Create(window, IdOf(SealboxPart::Dir1));
     c.File1.Create(window, IdOf(SealboxPart::File1));
+    // Each label just before its box: a screen reader names a box by the label
+    // before it; labels take no focus, so the tab order stays.
+    c.Label1.Create(window, kLabel1Text, IdOf(SealboxPart::Label1));
     c.Text1.Create(window, IdOf(SealboxPart::Text1));
+    c.Label2.Create(window, kLabel2Text, IdOf(SealboxPart::Label2));
     c.Text2.CreateMasked(window, IdOf(SealboxPart::Text2), kPasswordMask);
     for (int index = 0; index < Sealboxfrm::kButtonCount; ++index)
         c.Command1[index].Create(window, kCommand1Captions[index], IdOfButton(index));
     c.ProgressBar1.Create(window, IdOf(SealboxPart::ProgressBar1));
-    c.Label1.Create(window, kLabel1Text, IdOf(SealboxPart::Label1));
-    c.Label2.Create(window, kLabel2Text, IdOf(SealboxPart::Label2));
+    NameForScreenReaders();
     // The empty box of no size holds the focus at start, so that the first key
     // press does nothing and the first Tab goes to the drives.
     focusBeforeLeaving_ = c.Picture1.Handle();
+}
+
+void SealboxWindow::NameForScreenReaders() {
+    SealboxControls& c = controls_;
+    const std::pair<win32::Control*, const char*> names[] = {{&c.Picture1, kPicture1Name},
+                                                             {&c.Drive1, kDrive1Name},
+                                                             {&c.Dir1, kDir1Name},
+                                                             {&c.File1, kFile1Name},
+                                                             {&c.ProgressBar1, kProgressBar1Name}};
+    for (const auto& [control, name] : names) {
+        win32::NameForScreenReaders(control->Handle(), name);
+        // A drop-down list's text is its choice; the others draw none of theirs.
+        if (control != &c.Drive1) control->SetText(name);
+    }
 }
 
 void SealboxWindow::UseDesignFont() {

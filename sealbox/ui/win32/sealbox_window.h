@@ -64,6 +64,7 @@ class SealboxWindow : public win32::Window, public SealboxView {
 
   private:
     void CreateControls();
+    void NameForScreenReaders();
     void UseDesignFont();
     void PlaceControls();
     void ResizeClient(SIZE client);
