@@ -47,6 +47,10 @@ FolderBrowserDialog::FolderBrowserDialog(const std::string& legend, QWidget* par
             &FolderBrowserDialog::ShowSelectedName);
     SelectPath(QStringLiteral("/"));
 
+    // The system's own browser names its tree and its box for a screen reader; so does this one.
+    tree_->setAccessibleName(QStringLiteral("Dossiers"));
+    nameEdit_->setAccessibleName(QStringLiteral("Dossier choisi"));
+
     okButton_->setDefault(true);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
