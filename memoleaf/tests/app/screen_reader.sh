@@ -7,8 +7,8 @@ set -uo pipefail
 memoleaf=$1
 tree=$2
 . "$(dirname "$0")/../../../runtime/tests/support/x_session.sh"
-require_tools Xvfb openbox xdotool dbus-launch /usr/libexec/at-spi-bus-launcher
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "skipped: no python3-pyatspi"; exit 77; }
+require_tools Xvfb openbox xdotool
+require_accessibility_bus
 
 work=$(mktemp -d)
 cleanup() {

@@ -1,5 +1,5 @@
 # Sourced by the tests that run a real program on an X server of their own.
-# Gives: require_tools, wait_for, start_x_server (sets DISPLAY),
+# Gives: require_tools, require_accessibility_bus, wait_for, start_x_server (sets DISPLAY),
 # start_window_manager, new_window, start_accessibility_bus, and stop_x_session
 # for the caller's clean-up.
 
@@ -57,6 +57,12 @@ start_window_manager() {
   openbox >/dev/null 2>&1 &
   x_window_manager=$!
   wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK || { echo "openbox did not start"; exit 1; }
+}
+
+# Exits 77 (skipped) without a session bus, the accessibility bus or its Python client.
+require_accessibility_bus() {
+  require_tools dbus-launch /usr/libexec/at-spi-bus-launcher
+  /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "skipped: no python3-pyatspi"; exit 77; }
 }
 
 # A session bus of the test's own and the accessibility bus on it, as a desktop

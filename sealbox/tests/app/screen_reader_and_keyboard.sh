@@ -11,8 +11,8 @@ sealbox=$1
 reference=$2
 tree=$3
 . "$(dirname "$0")/../../../runtime/tests/support/x_session.sh"
-require_tools Xvfb openbox xdotool dbus-launch /usr/libexec/at-spi-bus-launcher
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "skipped: no python3-pyatspi"; exit 77; }
+require_tools Xvfb openbox xdotool
+require_accessibility_bus
 
 work=$(mktemp -d)
 cleanup() {
