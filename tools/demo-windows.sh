@@ -40,7 +40,8 @@ activate "$window"
 xdotool mousemove --window "$window" 100 310 click --repeat 3 1
 xdotool type --delay 5 "$sample"
 xdotool mousemove --window "$window" 100 30 click 1
-xdotool type --delay 5 "clé"
+# Slowly: a letter off the keyboard map (é) is mapped for each stroke, and lost when rushed.
+xdotool type --delay 100 "clé"
 shoot sealbox
 xdotool mousemove --window "$window" 50 98 click 1
 ends_by_itself "$box"

@@ -20,7 +20,7 @@ packages=(
   acl  # setfacl, for the tests of files shared through access lists
   at-spi2-core python3-pyatspi dbus-x11  # the accessibility bus, read as a screen reader reads it
 )
-[ "${1:-}" = "--with-demo-tools" ] && packages+=(xxd xclip imagemagick)
+[ "${1:-}" = "--with-demo-tools" ] && packages+=(xclip imagemagick)
 [ "${1:-}" = "--with-bench-tools" ] && packages+=(hyperfine libssl-dev openssl)
 
 missing=()

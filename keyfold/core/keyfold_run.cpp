@@ -16,6 +16,13 @@ namespace {
 
 constexpr const char* kCommandLine = "Keyfold \"FICHIER,MOT DE PASSE,C|D\"";
 
+// Before the mode: an empty command line names no file, and says the form of one.
+void RefuseUnnamedFile(const KeyfoldFields& fields) {
+    if (!fields.fileName.empty()) return;
+    throw About(RunError(run_error::kBadFileName),
+                std::string("aucun fichier nommé. Ligne de commande : ") + kCommandLine);
+}
+
 CipherMode ModeOf(const KeyfoldFields& fields) {
     if (const std::optional<CipherMode> mode = ParseKeyfoldMode(fields.mode)) return *mode;
     throw RunError(run_error::kInvalidCall,
@@ -47,10 +54,6 @@ RunError TooLarge(const std::filesystem::path& path, std::uint64_t size) {
 // Checks the length before opening, then reads to the end: a file that grew in
 // between is still caught by the limit.
 std::vector<std::uint8_t> ReadSmallFile(const std::filesystem::path& path, FileSystem& files) {
-    if (path.empty()) {
-        throw About(RunError(run_error::kBadFileName),
-                    std::string("aucun fichier nommé. Ligne de commande : ") + kCommandLine);
-    }
     FileStatus status;
     if (std::error_code error = files.Status(path, status))
         throw FileError(error, path, FileStep::Reading);
@@ -80,6 +83,7 @@ void RunKeyfold(std::string_view commandLine, FileSystem& files) {
     // A run killed while rewriting a file in place left its original aside.
     RecoverInterruptedRewrites(files);
     const KeyfoldFields fields = SplitKeyfoldCommandLine(commandLine);
+    RefuseUnnamedFile(fields);
     const CipherMode mode = ModeOf(fields);
     KeyedShiftCipher cipher;
     cipher.Start(PasswordOf(fields), mode);

@@ -32,6 +32,12 @@ RunError UnwritableFile(const std::filesystem::path& path, const RunError& cause
                                         "\u00A0: " + cause.Description() + ".");
 }
 
+// For a file error, which names the file itself.
+RunError NotSaved(const RunError& cause) {
+    return RunError(cause.Number(), "Les réglages n'ont pas pu être enregistrés\u00A0: " +
+                                        cause.Description() + ".");
+}
+
 std::string ReadSettingsText(const std::filesystem::path& path, FileSystem& files) {
     const std::vector<std::uint8_t> bytes = ReadFileStart(path, kLargestSettingsFile, files);
     return std::string(bytes.begin(), bytes.end());
@@ -160,14 +166,19 @@ std::string FormatSettings(double top, double left, double height, double width,
 
 void SaveSettings(const std::filesystem::path& path, double top, double left, double height,
                   double width, const NoteSettings& settings, FileSystem& files) {
+    // Built whole before the file is touched: a name that cannot be stored
+    // leaves the old file as it was.
+    std::string content;
     try {
-        // Built whole before the file is touched: a name that cannot be stored
-        // leaves the old file as it was.
-        const std::string content = FormatSettings(top, left, height, width, settings);
+        content = FormatSettings(top, left, height, width, settings);
+    } catch (const RunError& error) {
+        throw UnwritableFile(path, error);
+    }
+    try {
         MakeFolder(path);
         WriteWhole(path, content, files);
     } catch (const RunError& error) {
-        throw UnwritableFile(path, error);
+        throw NotSaved(error);
     }
 }
 

@@ -1,9 +1,12 @@
 #include "pathwell/core/pathwell_frm.h"
 
+#include <filesystem>
+
 #include "pathwell/core/browser_legend.h"
 #include "pathwell/core/open_path.h"
 #include "pathwell/core/platform_paths.h"
 #include "pathwell/core/selection_string.h"
+#include "runtime/text/utf8_path.h"
 
 namespace vortalis::pathwell {
 
@@ -52,9 +55,21 @@ BrowseSettings Pathwell_frm::BrowserSettings() const {
 }
 
 ChooserSettings Pathwell_frm::ChooserSettingsFor(const std::string& initialFolder) const {
+    // A file named instead of a folder: the chooser opens in the file's own
+    // folder, the file chosen. A missing folder is left to the platform, which
+    // opens where it would without one.
+    std::string folder = initialFolder;
+    std::string fileName;
+    std::error_code error;
+    const std::filesystem::path named = Utf8Path(initialFolder);
+    const std::filesystem::file_status status = std::filesystem::status(named, error);
+    if (!error && std::filesystem::exists(status) && !std::filesystem::is_directory(status)) {
+        folder = Utf8Text(named.parent_path());
+        fileName = Utf8Text(named.filename());
+    }
     return ChooserSettings{hWnd_,
-                           "",
-                           initialFolder,
+                           fileName,
+                           folder,
                            "Tous|*|*|*",
                            "Choix Fichiers,Répertoire " + window_.Caption(),
                            kOpenHideReadOnly | kOpenAllowMultiSelect | kOpenCreatePrompt |

@@ -143,6 +143,8 @@ RunError FileError(std::error_code error, const std::filesystem::path& path, Fil
     }
     // A missing file is "file not found" whether or not its folder is there.
     const RunError classic(RunErrorNumber(error));
+    // "Fichier introuvable" says "file" already.
+    if (classic.Number() == run_error::kFileNotFound) return About(classic, file);
     if (classic.Number() != run_error::kPermissionDenied) return About(classic, "fichier " + file);
     return About(classic, step == FileStep::Reading
                               ? "le fichier " + file + " ne peut pas être lu"

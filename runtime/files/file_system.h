@@ -49,7 +49,8 @@ class FileSystem {
     virtual std::error_code Status(const std::filesystem::path& path, FileStatus& status);
     virtual std::error_code StatusOf(Handle handle, FileStatus& status);
     // Whether the running user may write the file, as the system judges it: a
-    // read-only file is refused even where its folder would allow replacing it.
+    // read-only file is refused even where its folder would allow replacing it,
+    // and so is one its owner may not write, whoever runs the program.
     virtual std::error_code CheckWritable(const std::filesystem::path& path);
     virtual std::error_code OpenForReading(const std::filesystem::path& path, Handle& handle);
     // An existing file, neither created nor truncated.

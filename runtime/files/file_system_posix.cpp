@@ -66,6 +66,12 @@ std::error_code FileSystem::StatusOf(Handle handle, FileStatus& status) {
 }
 
 std::error_code FileSystem::CheckWritable(const std::filesystem::path& path) {
+    // A file its owner may not write is read-only for everyone, the superuser
+    // too, as the read-only attribute is on Windows.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) == 0) {
+        return std::make_error_code(std::errc::permission_denied);
+    }
     return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 ? LastError()
                                                                       : std::error_code{};
 }

@@ -1,5 +1,6 @@
 #include "sealbox/core/sealbox_frm.h"
 
+#include "runtime/errors/run_error.h"
 #include "runtime/files/rewrite_recovery.h"
 #include "runtime/text/ansi_text.h"
 #include "runtime/text/utf8_path.h"
@@ -141,7 +142,10 @@ void Sealboxfrm::Command1_Click(int index) {
     }
     const std::string file = view_.Text1();
     if (!IsOrdinaryFile(Utf8Path(file))) {
-        services_.dialogs.Show(kFileNotFound);
+        // Named, as every other message names its file; an empty box has no name to give.
+        services_.dialogs.Show(file.empty()
+                                   ? std::string(kFileNotFound)
+                                   : std::string(kFileNotFound) + "\u00A0: " + InFrench(file));
         return;
     }
     const std::string password = view_.Text2();

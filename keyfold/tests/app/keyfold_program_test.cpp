@@ -47,8 +47,23 @@ TEST_F(KeyfoldProgramTest, ReportsAnErrorWithItsNumberDescriptionAndFileAndFails
 
     const testing::ProgramResult empty = RunKeyfold({});
     EXPECT_EQ(empty.exitStatus, 1);
+    EXPECT_TRUE(empty.errorOutput.starts_with("Keyfold : Erreur : 52")) << empty.errorOutput;
     EXPECT_NE(empty.errorOutput.find("Keyfold \"FICHIER,MOT DE PASSE,C|D\""), std::string::npos)
         << "an empty command line is shown what one looks like";
+}
+
+TEST_F(KeyfoldProgramTest, RefusesAFileOfMode0444WhoeverRunsIt) {
+    // CI runs as the superuser, whom the system itself would let write.
+    const auto file = folder / "figé.txt";
+    const auto plain = SampleBytes(100);
+    WriteBytes(file, plain);
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::group_read |
+                                           std::filesystem::perms::others_read);
+    const testing::ProgramResult refused = RunKeyfold({file.string() + ",secret,C"});
+    EXPECT_EQ(refused.exitStatus, 1);
+    EXPECT_TRUE(refused.errorOutput.starts_with("Keyfold : Erreur : 70")) << refused.errorOutput;
+    EXPECT_EQ(ReadBytes(file), plain);
 }
 
 TEST_F(KeyfoldProgramTest, AnUnreachableDisplayFallsBackToStandardError) {

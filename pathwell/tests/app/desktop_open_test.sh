@@ -100,6 +100,18 @@ check_runs "$docs/note.txt"
 [ ! -e "$scratch/xdg-open-ran" ] || fail "xdg-open was called"
 echo "chooser: note.txt opened by its handler, donnees.bin by nothing, outil.sh started"
 
+# Given a file, the chooser opens in its folder with the file chosen: Return opens it.
+"$pathwell" "$docs/note.txt" 2>>"$scratch/pathwell.log" &
+chooser=$!
+dialog=$(new_window "Choix Fichiers")
+keys_to "$dialog" key:Return
+wait_for 10 has_records 2 || fail "the file given was not chosen in its own folder"
+dialog=$(new_window "Choix Fichiers" "$dialog")
+keys_to "$dialog" key:Escape
+ended_well "$chooser"
+check_runs "$docs/note.txt" "$docs/note.txt"
+echo "chooser on a file: opened in its folder, the file chosen"
+
 # The browser: a folder gets a new Pathwell, whose chooser is in that folder.
 "$pathwell" 2>>"$scratch/pathwell.log" &
 browser=$!
@@ -108,13 +120,13 @@ keys_to "$dialog" key:Tab key:ctrl+a "$other" key:Return
 chooser=$(new_window "Choix Fichiers")
 dialog=$(new_window "Rechercher un dossier" "$dialog")
 keys_to "$chooser" note.txt key:Return
-wait_for 10 has_records 2 || fail "the handler did not run on the new Pathwell's note.txt"
+wait_for 10 has_records 3 || fail "the handler did not run on the new Pathwell's note.txt"
 chooser=$(new_window "Choix Fichiers" "$chooser")
 keys_to "$chooser" key:Escape
 wait_for 10 no_window "Choix Fichiers" || fail "the new Pathwell did not end"
 keys_to "$dialog" key:Escape
 ended_well "$browser"
-check_runs "$docs/note.txt" "$other/note.txt"
+check_runs "$docs/note.txt" "$docs/note.txt" "$other/note.txt"
 echo "browser: the folder opened in a new Pathwell"
 
 [ ! -s "$scratch/pathwell.log" ] || fail "Pathwell wrote on its error output"

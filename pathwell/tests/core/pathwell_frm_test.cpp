@@ -6,7 +6,9 @@
 #include "pathwell/core/platform_paths.h"
 #include "pathwell/tests/core/fake_shell.h"
 #include "pathwell/tests/core/scripted_dialogs.h"
+#include "runtime/tests/support/temporary_folder.h"
 #include "runtime/text/ansi_text.h"
+#include "runtime/text/utf8_path.h"
 
 namespace vortalis::pathwell {
 namespace {
@@ -102,10 +104,17 @@ TEST_F(PathwellForm, ShowsTheChooserInTheWholeArgumentTextAndEndsOnItsCancel) {
     EXPECT_TRUE(shell.calls.empty());
 }
 
-TEST_F(PathwellForm, PassesAnArgumentThatIsNoFolderUnchanged) {
+TEST_F(PathwellForm, OpensInAFilesOwnFolderWithItChosenAndPassesAMissingOneUnchanged) {
+    vortalis::testing::TemporaryFolder folder;
+    const auto file = folder.Path() / Utf8Path("lettre d'été.txt");
+    vortalis::testing::WriteBytes(file, vortalis::testing::SampleBytes(10));
+    form.Form_load(Utf8Text(file));
     form.Form_load("pas un dossier");
 
-    EXPECT_EQ(dialogs.chosen[0].initialFolder, "pas un dossier");
+    EXPECT_EQ(dialogs.chosen[0].initialFolder, Utf8Text(folder.Path()));
+    EXPECT_EQ(dialogs.chosen[0].fileName, "lettre d'été.txt");
+    EXPECT_EQ(dialogs.chosen[1].initialFolder, "pas un dossier");
+    EXPECT_EQ(dialogs.chosen[1].fileName, "");
 }
 
 TEST_F(PathwellForm, OpensTheOneChosenFileByItsFullPath) {

@@ -25,6 +25,9 @@ TEST(RunError, AMissingFileIsFileNotFoundWhetherOrNotItsFolderIsThere) {
     const auto missing = std::make_error_code(std::errc::no_such_file_or_directory);
     EXPECT_EQ(FileError(missing, folder / "absent.txt").Number(), 53);
     EXPECT_EQ(FileError(missing, folder.Path() / "no-such-folder" / "absent.txt").Number(), 53);
+    // Named once, not "Fichier introuvable : fichier ...".
+    EXPECT_EQ(std::string(FileError(missing, "/srv/absent.txt").what()),
+              "Fichier introuvable\u00A0: «\u00A0/srv/absent.txt\u00A0»");
 }
 
 TEST(RunError, ARefusalSaysWhetherReadingTheFileWritingItOrItsFolderWasRefused) {

@@ -53,6 +53,16 @@ TEST_F(SafeFileWriterTest, ReplacesTheContentKeepingPermissionsAndLeavingNothing
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"secrets.txt"});
 }
 
+TEST_F(SafeFileWriterTest, AFileItsOwnerMayNotWriteIsRefusedWhoeverRuns) {
+    // The superuser too (as CI runs), as Windows' read-only attribute stops administrators.
+    using std::filesystem::perms;
+    std::filesystem::permissions(file, perms::owner_read | perms::group_read | perms::others_read);
+    EXPECT_EQ(Replace(), std::errc::permission_denied);
+    std::filesystem::permissions(file, perms::owner_write, std::filesystem::perm_options::add);
+    EXPECT_EQ(ReadBytes(file), oldBytes);
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"secrets.txt"});
+}
+
 TEST_F(SafeFileWriterTest, FollowsASymbolicLinkAndReplacesItsTarget) {
     const auto link = folder / "link.txt";
     std::error_code error;

@@ -252,7 +252,9 @@ TEST_F(SealboxForm, ChecksTheFileBeforeThePasswordAndEachCheckKeepsTheWindowOpen
         Click(static_cast<int>(i % 2), noFiles[i], i == 0 ? "" : "clef");
     Click(1, file, "");
 
-    Names expected(noFiles.size(), "Fichier non trouvé");
+    Names expected = {"Fichier non trouvé"};
+    for (std::size_t i = 1; i < noFiles.size(); ++i)
+        expected.push_back("Fichier non trouvé\u00A0: «\u00A0" + noFiles[i].string() + "\u00A0»");
     expected.push_back("quel est le mot de passe ?");
     EXPECT_EQ(dialogs.seen, expected);
     EXPECT_FALSE(form->Ended());
