@@ -18,7 +18,7 @@ packages=(
   wine64  # runs the Windows build's tests
   nsis  # makes the Windows setup program
   acl  # setfacl, for the tests of files shared through access lists
-  at-spi2-core python3-pyatspi dbus-x11  # the accessibility bus, read as a screen reader reads it
+  at-spi2-core python3-pyatspi dbus-x11 dbus-bin  # the accessibility bus, read as a screen reader reads it
 )
 [ "${1:-}" = "--with-demo-tools" ] && packages+=(xclip imagemagick)
 [ "${1:-}" = "--with-bench-tools" ] && packages+=(hyperfine libssl-dev openssl)

@@ -22,6 +22,8 @@ trap cleanup EXIT
 start_x_server
 start_window_manager
 start_accessibility_bus
+# A program on the accessibility bus starts slower on a busy machine.
+window_wait_seconds=30
 cp "$memoleaf" "$work/"
 (cd "$work" && exec ./Memoleaf) 2>"$work/errors" &
 note=$!

@@ -61,7 +61,7 @@ start_window_manager() {
 
 # Exits 77 (skipped) without a session bus, the accessibility bus or its Python client.
 require_accessibility_bus() {
-  require_tools dbus-launch /usr/libexec/at-spi-bus-launcher
+  require_tools dbus-launch dbus-send /usr/libexec/at-spi-bus-launcher
   /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "skipped: no python3-pyatspi"; exit 77; }
 }
 
@@ -72,6 +72,9 @@ start_accessibility_bus() {
   session_bus=$DBUS_SESSION_BUS_PID
   /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
   accessibility_bus=$!
+  # A program started before the bus answers may wait on it, or start without it.
+  wait_for 10 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+    org.a11y.Bus.GetAddress || { echo "the accessibility bus did not start"; exit 1; }
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 

@@ -26,6 +26,8 @@ fail() { echo "FAILED: $*"; exit 1; }
 start_x_server
 start_window_manager
 start_accessibility_bus
+# A program on the accessibility bus starts slower on a busy machine.
+window_wait_seconds=30
 
 # A folder of its own, so that the lists show the same entries at each run.
 mkdir "$work/lettres"
