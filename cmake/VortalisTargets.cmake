@@ -7,8 +7,10 @@ else()
                                                      -Wshadow -Wconversion -Wno-sign-conversion)
 endif()
 
-# Tests keep the backups of files rewritten in place away from the user's own.
-set(VORTALIS_TEST_STATE "XDG_STATE_HOME=${CMAKE_BINARY_DIR}/test-state")
+# Tests keep the backups of files rewritten in place, and what Qt's dialogs
+# remember (their last folders, their column widths), away from the user's own.
+set(VORTALIS_TEST_STATE
+    "XDG_STATE_HOME=${CMAKE_BINARY_DIR}/test-state;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config")
 
 # Under Wine, the first program run creates the Windows prefix (several
 # seconds), and no window may open: without a display an error box falls back

@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 if [ -z "${VORTALIS_DEMO_BIN:-}" ]; then
-  tools/install-packages.sh --with-demo-tools
+  tools/install-packages.sh
   cmake --preset release >/dev/null
   # The programs alone, not the tests.
   cmake --build --preset release --target Keyfold Sealbox Memoleaf Pathwell

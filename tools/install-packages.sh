@@ -12,6 +12,7 @@ packages=(
   pulseaudio pulseaudio-utils sox  # a sound server of the tests' own, to hear the end sound
   fonts-dejavu-extra  # faces with and without italics, for the font dialog's tests
   qt6-translations-l10n  # Qt's own dialogs in French
+  qt6-tools-dev qt6-l10n-tools  # lupdate and lrelease: the French texts Qt's translation lacks
   lintian appstream  # the package and its metadata checked as Debian and software centres do
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64 googletest  # the Windows build, with GoogleTest from its sources
@@ -19,8 +20,8 @@ packages=(
   nsis  # makes the Windows setup program
   acl  # setfacl, for the tests of files shared through access lists
   at-spi2-core python3-pyatspi dbus-x11 dbus-bin  # the accessibility bus, read as a screen reader reads it
+  xclip imagemagick  # another program reading the clipboard; screenshots whose pixels tests check
 )
-[ "${1:-}" = "--with-demo-tools" ] && packages+=(xclip imagemagick)
 [ "${1:-}" = "--with-bench-tools" ] && packages+=(hyperfine libssl-dev openssl)
 
 missing=()

@@ -1,7 +1,6 @@
 // Memoleaf: a sticky note that opens on the clipboard's text.
 
 #include <QApplication>
-#include <QTranslator>
 #include <cstdlib>
 
 #include "memoleaf/core/memoleaf_frm.h"
@@ -9,7 +8,7 @@
 #include "memoleaf/platform/qt/qt_note_services.h"
 #include "memoleaf/ui/qt/memoleaf_window.h"
 #include "runtime/qt/first_paint_probe.h"
-#include "runtime/qt/qt_french.h"
+#include "runtime/qt/french_interface.h"
 
 int main(int argc, char* argv[]) {
     using namespace vortalis::memoleaf;
@@ -19,8 +18,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     // The colour and font choosers speak French like the rest of the note.
-    QTranslator qtFrench;
-    vortalis::SpeakFrench(qtFrench);
+    const vortalis::FrenchInterface french;
 
     MemoleafWindow window;
     QtNoteDialogs dialogs(&window);

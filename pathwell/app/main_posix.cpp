@@ -2,7 +2,6 @@
 // its argument names otherwise; every pick is opened, until Cancel.
 
 #include <QApplication>
-#include <QTranslator>
 
 #include "pathwell/core/pathwell_frm.h"
 #include "pathwell/platform/desktop_services.h"
@@ -11,15 +10,14 @@
 #include "runtime/errors/run_error.h"
 #include "runtime/process/command_line.h"
 #include "runtime/process/program_location.h"
-#include "runtime/qt/qt_french.h"
+#include "runtime/qt/french_interface.h"
 
 int main(int argc, char** argv) {
     // Read before Qt takes out the options it knows.
     const std::string argumentText = vortalis::CommandLineText(argc, argv);
 
     QApplication application(argc, argv);
-    QTranslator translator;
-    vortalis::SpeakFrench(translator);
+    const vortalis::FrenchInterface french;
 
     vortalis::pathwell::HiddenForm window;
     const auto services = vortalis::pathwell::MakeDesktopServices(window);

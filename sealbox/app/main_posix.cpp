@@ -4,6 +4,7 @@
 
 #include "runtime/process/command_line.h"
 #include "runtime/qt/first_paint_probe.h"
+#include "runtime/qt/french_interface.h"
 #include "sealbox/core/sealbox_frm.h"
 #include "sealbox/platform/qt/message_box_dialogs.h"
 #include "sealbox/platform/qt/mounted_volumes.h"
@@ -23,6 +24,7 @@ class ApplicationEnd : public vortalis::ProgramEnd {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     application.setApplicationName(QString::fromUtf8(vortalis::kProgramTitle));
+    const vortalis::FrenchInterface french;
 
     vortalis::MessageBoxDialogs dialogs;
     vortalis::QtEndSound endSound;

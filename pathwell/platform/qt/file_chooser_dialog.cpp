@@ -9,6 +9,7 @@
 
 #include "pathwell/core/dialog_filter.h"
 #include "pathwell/core/selection_string.h"
+#include "runtime/qt/french_file_details.h"
 
 namespace vortalis::pathwell {
 namespace {
@@ -40,6 +41,7 @@ FileChooserDialog::FileChooserDialog(const ChooserSettings& settings, QWidget* p
     // Qt's own dialog on every desktop: a native one would answer without
     // letting us offer a missing name for creation.
     setOption(QFileDialog::DontUseNativeDialog);
+    setProxyModel(new FrenchFileDetails(this));
     setAcceptMode(QFileDialog::AcceptOpen);
     setFileMode((settings.flags & kOpenAllowMultiSelect) ? QFileDialog::ExistingFiles
                                                          : QFileDialog::ExistingFile);

@@ -11,10 +11,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QTranslator>
 
 #include "memoleaf/platform/qt/note_font.h"
-#include "runtime/qt/qt_french.h"
+#include "runtime/qt/french_interface.h"
 
 namespace vortalis::memoleaf {
 namespace {
@@ -96,9 +95,8 @@ class RealDialogsTest : public QObject {
     }
 
     void standardButtonsSpeakFrench() {
-        QTranslator french;
-        SpeakFrench(french);
-        QVERIFY2(!french.isEmpty(), "Qt's French texts (qt6-translations-l10n) are missing");
+        const FrenchInterface french;
+        QVERIFY2(french.HasQtTexts(), "Qt's French texts (qt6-translations-l10n) are missing");
 
         QMessageBox question(QMessageBox::Question, QStringLiteral("Sealbox"),
                              QStringLiteral("Continuer ?"), QMessageBox::Yes | QMessageBox::No);
@@ -110,7 +108,6 @@ class RealDialogsTest : public QObject {
         QVERIFY(buttons != nullptr);
         QCOMPARE(WithoutShortcut(buttons->button(QDialogButtonBox::Cancel)->text()),
                  QStringLiteral("Annuler"));
-        QCoreApplication::removeTranslator(&french);
     }
 };
 

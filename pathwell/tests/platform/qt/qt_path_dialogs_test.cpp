@@ -3,12 +3,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTreeView>
 #include <QtTest>
 
 #include "pathwell/core/browser_legend.h"
 #include "pathwell/platform/qt/file_chooser_dialog.h"
 #include "pathwell/platform/qt/folder_browser_dialog.h"
+#include "runtime/qt/french_file_details.h"
+#include "runtime/qt/french_interface.h"
 
 namespace vortalis::pathwell {
 
@@ -19,9 +23,10 @@ class PathDialogsTest : public QObject {
     QTemporaryDir folder_;
 
     QString In(const QString& name) const { return folder_.filePath(name); }
-    void Touch(const QString& name) const {
+    void Touch(const QString& name, qint64 size = 0) const {
         QFile file(In(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(size));
     }
     ChooserSettings Settings(const QString& initialFolder) const {
         return {0,
@@ -133,6 +138,39 @@ class PathDialogsTest : public QObject {
 
         QCOMPARE(dialog.SelectionString(), std::string());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
+
+    // Run under the C locale (see CMakeLists.txt), where Qt alone writes
+    // "1 bytes", "9 Dec 2026" and "Folder".
+    void chooserWritesItsDetailsInFrenchWhateverTheLocale() {
+        const FrenchInterface french;
+        Touch(QStringLiteral("un.txt"), 1);
+        Touch(QStringLiteral("image.png"), 5000);
+        QDir().mkpath(In(QStringLiteral("sous-dossier")));
+        FileChooserDialog dialog(Settings(folder_.path()));
+        auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+        QVERIFY(details != nullptr);
+        const auto detail = [&](const QString& name, int column) {
+            const QAbstractItemModel* model = details->model();
+            for (int row = 0; row < model->rowCount(details->rootIndex()); ++row) {
+                const QModelIndex entry = model->index(row, 0, details->rootIndex());
+                if (entry.data().toString() == name)
+                    return entry.siblingAtColumn(column).data().toString();
+            }
+            return QString();
+        };
+
+        QTRY_COMPARE(detail(QStringLiteral("un.txt"), 1), QStringLiteral("1 octet"));
+        QTRY_COMPARE(detail(QStringLiteral("image.png"), 1), QStringLiteral("4,9 Ko"));
+        QTRY_COMPARE(detail(QStringLiteral("sous-dossier"), 2), QStringLiteral("Dossier"));
+        QCOMPARE(detail(QStringLiteral("sous-dossier"), 1), QString());
+        QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d$"))
+                    .match(detail(QStringLiteral("un.txt"), 3))
+                    .hasMatch());
+        QCOMPARE(FrenchFileSize(0), QStringLiteral("0 octet"));
+        QCOMPARE(FrenchFileSize(68), QStringLiteral("68 octets"));
+        QCOMPARE(FrenchFileSize(3 * 1024 * 1024 / 2), QStringLiteral("1,5 Mo"));
+        QCOMPARE(FrenchFileSize(qint64(5) << 40), QStringLiteral("5,0 To"));
     }
 };
 
