@@ -11,8 +11,8 @@ bin=$2
 shots=$3
 folder=$(dirname "$sample")
 
-openbox >/dev/null 2>&1 &
-for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 && break; sleep 0.1; done
+. "$(dirname "$0")/../runtime/tests/support/x_session.sh"
+start_window_manager
 
 window_of() {  # the visible window whose title holds $1
   timeout 20 xdotool search --sync --name "$1" | head -1

@@ -5,6 +5,7 @@
 
 #include "memoleaf/core/memoleaf_frm.h"
 #include "memoleaf/core/window_platform.h"
+#include "memoleaf/platform/linux/clipboard_after_exit.h"
 #include "memoleaf/platform/qt/qt_note_services.h"
 #include "memoleaf/ui/qt/memoleaf_window.h"
 #include "runtime/qt/first_paint_probe.h"
@@ -32,5 +33,7 @@ int main(int argc, char* argv[]) {
     form.Form_Load();
     window.show();
     vortalis::QuitAfterFirstPaintWhenAsked(window);
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    KeepClipboardAfterExit(vortalis::CurrentProgram().folder / kClipboardKeeperName);
+    return status;
 }

@@ -52,11 +52,16 @@ start_x_server() {
   export DISPLAY=":$number"
 }
 
-# A window manager that frames windows, as a desktop does.
+# A window manager that frames windows, as a desktop does. Its name on the root
+# window comes before it manages windows: a window mapped in between is never
+# shown. It runs its start-up command once it is ready.
 start_window_manager() {
-  openbox >/dev/null 2>&1 &
+  local ready
+  ready=$(mktemp -u)
+  openbox --startup "touch $ready" >/dev/null 2>&1 &
   x_window_manager=$!
-  wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK || { echo "openbox did not start"; exit 1; }
+  wait_for 10 test -e "$ready" || { echo "openbox did not start"; exit 1; }
+  rm -f "$ready"
 }
 
 # Exits 77 (skipped) without a session bus, the accessibility bus or its Python client.

@@ -12,7 +12,7 @@
 
 #include "pathwell/core/open_path.h"
 #include "pathwell/platform/linux/desktop_application.h"
-#include "pathwell/platform/linux/detached_start.h"
+#include "runtime/process/detached_start.h"
 #include "runtime/errors/run_error.h"
 #include "runtime/tests/support/temporary_folder.h"
 

@@ -1,5 +1,3 @@
-#include "pathwell/platform/linux/detached_start.h"
-
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -7,7 +5,9 @@
 
 #include <cerrno>
 
-namespace vortalis::pathwell {
+#include "runtime/process/detached_start.h"
+
+namespace vortalis {
 namespace {
 
 // Runs in the forked children: only calls that are safe after fork.
@@ -16,24 +16,24 @@ namespace {
     _exit(127);
 }
 
-// Pathwell's own input is no business of the program, and a program that
-// reads it must not take what a terminal types to the shell that ran Pathwell.
-void ReadFromNothing() {
-    const int nothing = open("/dev/null", O_RDONLY);
-    if (nothing < 0) return;
-    dup2(nothing, STDIN_FILENO);
-    if (nothing != STDIN_FILENO) close(nothing);
+// The caller's own input is no business of the program, and a program that
+// reads it must not take what a terminal types to the shell that ran the caller.
+void ReadFrom(int input) {
+    const int source = input >= 0 ? input : open("/dev/null", O_RDONLY);
+    if (source < 0) return;
+    dup2(source, STDIN_FILENO);
+    if (source != STDIN_FILENO) close(source);
 }
 
 // The grandchild becomes the program; a middle child that ends at once hands
 // it to the system's reaper, so no zombie is left behind. The report pipe
 // closes on a successful exec and carries errno otherwise.
-[[noreturn]] void RunMiddleChild(int reportFd, char* const* argv) {
+[[noreturn]] void RunMiddleChild(int reportFd, int input, char* const* argv) {
     const pid_t program = fork();
     if (program < 0) ReportAndExit(reportFd, errno);
     if (program > 0) _exit(0);
     setsid();
-    ReadFromNothing();
+    ReadFrom(input);
     sigset_t none;
     sigemptyset(&none);
     sigprocmask(SIG_SETMASK, &none, nullptr);
@@ -53,8 +53,8 @@ std::error_code ReadReport(int reportFd) {
 
 }  // namespace
 
-std::error_code StartDetached(const std::string& program,
-                              const std::vector<std::string>& arguments) {
+std::error_code StartDetached(const std::string& program, const std::vector<std::string>& arguments,
+                              int input) {
     // Everything the children need is made before fork: they may not allocate.
     std::vector<std::string> texts{program};
     texts.insert(texts.end(), arguments.begin(), arguments.end());
@@ -73,7 +73,7 @@ std::error_code StartDetached(const std::string& program,
     }
     if (middle == 0) {
         close(report[0]);
-        RunMiddleChild(report[1], argv.data());
+        RunMiddleChild(report[1], input, argv.data());
     }
     close(report[1]);
     while (waitpid(middle, nullptr, 0) < 0 && errno == EINTR) {
@@ -83,4 +83,4 @@ std::error_code StartDetached(const std::string& program,
     return error;
 }
 
-}  // namespace vortalis::pathwell
+}  // namespace vortalis
