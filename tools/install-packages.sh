@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev
+  libxcb1-dev  # Memoleaf asks the X server whether a clipboard manager runs
   libglib2.0-dev  # GIO: Pathwell opens a document with its default application
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool fonts-dejavu-core dpkg-dev
