@@ -6,6 +6,8 @@
 #include <QGuiApplication>
 #include <cstdio>
 
+#include "memoleaf/platform/linux/clipboard_taken.h"
+
 int main(int argc, char** argv) {
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly)) return 1;
@@ -13,12 +15,7 @@ int main(int argc, char** argv) {
 
     QGuiApplication application(argc, argv);
     QClipboard* clipboard = QGuiApplication::clipboard();
-    QObject::connect(clipboard, &QClipboard::changed, &application,
-                     [clipboard](QClipboard::Mode mode) {
-                         if (mode == QClipboard::Clipboard && !clipboard->ownsClipboard()) {
-                             QCoreApplication::quit();
-                         }
-                     });
+    vortalis::memoleaf::WhenClipboardTaken(*clipboard, &application, &QCoreApplication::quit);
     clipboard->setText(text);
     if (!clipboard->ownsClipboard()) return 1;
     return QGuiApplication::exec();

@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <memory>
 
+#include "memoleaf/platform/linux/clipboard_taken.h"
 #include "runtime/process/detached_start.h"
 
 namespace vortalis::memoleaf {
@@ -51,9 +52,7 @@ void WriteAll(int fd, const QByteArray& bytes) {
 
 void WaitUntilTheClipboardIsTaken(QClipboard& clipboard) {
     QEventLoop wait;
-    QObject::connect(&clipboard, &QClipboard::changed, &wait, [&](QClipboard::Mode mode) {
-        if (mode == QClipboard::Clipboard && !clipboard.ownsClipboard()) wait.quit();
-    });
+    WhenClipboardTaken(clipboard, &wait, [&wait] { wait.quit(); });
     QTimer::singleShot(kHandOverMilliseconds, &wait, &QEventLoop::quit);
     if (clipboard.ownsClipboard()) wait.exec();
 }

@@ -39,17 +39,12 @@ sleep 0.3  # the window manager frames it, the note fits itself to the frame
 # back, so that only the note's copy can bring the text back.
 printf 'autre chose' | xclip -selection clipboard -i
 for _ in 1 2 3; do
-  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
+  focus_window "$window"
   xdotool key ctrl+a ctrl+c
   wait_for 2 test "$(xclip -selection clipboard -o 2>/dev/null)" = "$text" && break
 done
 [ "$(xclip -selection clipboard -o)" = "$text" ] || fail "Ctrl+C did not copy the note's text"
-for _ in 1 2 3; do
-  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
-  xdotool key ctrl+q
-  timeout 5 tail --pid="$note" -f /dev/null && break
-done
-kill -0 "$note" 2>/dev/null && fail "Ctrl+Q did not end the note"
+end_with_keys "$window" "$note" ctrl+q || fail "Ctrl+Q did not end the note"
 
 read_back=$(timeout 5 xclip -selection clipboard -o 2>&1)
 [ "$read_back" = "$text" ] || fail "after the note ended, the clipboard holds: $read_back"

@@ -34,13 +34,7 @@ cycles() {
     window=$(timeout 10 xdotool search --sync --name 'Pense-b' | head -1)
     [ -n "$window" ] || { echo "$label: no note window"; cat "$work/errors"; exit 1; }
     sleep 0.3  # the window manager frames it, the note fits itself to the frame
-    # A key pressed before the window has the focus goes elsewhere: press again.
-    for _ in 1 2 3; do
-      xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
-      xdotool key ctrl+q
-      timeout 5 tail --pid="$note" -f /dev/null && break
-    done
-    if kill -0 "$note" 2>/dev/null; then
+    if ! end_with_keys "$window" "$note" ctrl+q; then
       echo "$label, cycle $cycle: Ctrl+Q did not end the note"
       cat "$work/errors"
       exit 1

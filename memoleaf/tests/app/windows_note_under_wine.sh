@@ -53,10 +53,9 @@ start_note() {
   [ -n "$window" ] || fail "no note window: $(cat "$work/errors")"
   sleep 0.5
 }
-focus() { xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1"; }
 # Ctrl+Q, and the 1.5 to 2.5 s that Wine takes to end.
 quit_note() {
-  focus "$window"
+  focus_window "$window"
   xdotool key ctrl+q
   timeout 10 tail --pid="$note" -f /dev/null || fail "Ctrl+Q did not end the note"
 }
@@ -87,7 +86,7 @@ border=$((x - 200))
 { [ "$border" -ge 0 ] && [ "$border" -le 10 ] && [ $((500 - x - w)) -eq "$border" ] &&
   [ $((500 - y - h)) -eq "$border" ] && [ $((y - 100)) -gt "$border" ]; } ||
   fail "the note's client lies at $x,$y ${w}x$h, not inside 200,100 300x400 as the file says"
-focus "$window"
+focus_window "$window"
 xdotool key ctrl+a ctrl+c
 sleep 0.5
 [ "$(xclip -selection clipboard -o)" = "$(printf 'Liste : œufs, café\nDeuxième ligne')" ] ||
@@ -107,13 +106,13 @@ echo "three more start / Ctrl+Q cycles under openbox: the file unchanged"
 
 # OK in the font dialog keeps the font.
 start_note
-focus "$window"
+focus_window "$window"
 xdotool key ctrl+p
 font_dialog=$(dialog Police)
 [ -n "$font_dialog" ] || fail "no font dialog titled Police"
 sleep 0.5
 import -window root "$work/font-dialog.png"
-focus "$font_dialog"
+focus_window "$font_dialog"
 xdotool key Return
 sleep 0.5
 quit_note
@@ -122,12 +121,12 @@ echo "OK in the font dialog keeps DejaVu Sans, 12 points"
 
 # A colour typed in the dialog's red, green and blue fields is painted and saved.
 start_note
-focus "$window"
+focus_window "$window"
 xdotool key ctrl+f
 colour_dialog=$(dialog 'Couleur du fond')
 [ -n "$colour_dialog" ] || fail "no colour dialog titled Couleur du fond"
 sleep 0.5
-focus "$colour_dialog"
+focus_window "$colour_dialog"
 # The focus starts in the red field, its value selected.
 xdotool type --delay 80 128 && xdotool key Tab && xdotool type --delay 80 200 &&
   xdotool key Tab && xdotool type --delay 80 64 && xdotool key Tab
@@ -149,15 +148,15 @@ echo "a colour typed in the dialog is painted and saved as 4245632"
 # Closed another way, the note ends and saves nothing, not even a new colour.
 saved=$(cat "$settings")
 start_note
-focus "$window"
+focus_window "$window"
 xdotool key ctrl+t
 colour_dialog=$(dialog 'Couleur du texte')
 [ -n "$colour_dialog" ] || fail "no colour dialog titled Couleur du texte"
 sleep 0.5
-focus "$colour_dialog"
+focus_window "$colour_dialog"
 xdotool type --delay 80 255 && xdotool key Return
 sleep 0.5
-focus "$window"
+focus_window "$window"
 xdotool key alt+F4
 timeout 10 tail --pid="$note" -f /dev/null || fail "Alt+F4 did not end the note"
 [ "$(cat "$settings")" = "$saved" ] || fail "Alt+F4 wrote $(sed -n 4p "$settings")"

@@ -4,9 +4,9 @@
 #include <filesystem>
 
 #include "pathwell/platform/linux/desktop_application.h"
-#include "runtime/process/detached_start.h"
 #include "pathwell/platform/linux/executable_file.h"
 #include "runtime/errors/run_error.h"
+#include "runtime/process/detached_start.h"
 #include "runtime/process/program_location.h"
 
 namespace vortalis::pathwell {

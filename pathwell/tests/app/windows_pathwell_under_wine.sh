@@ -48,7 +48,7 @@ script "Ω été" omega
 
 window_wait_seconds=60  # Wine starts slowly beside other runs
 keys_to() {
-  xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
+  focus_window "$1"
   shift
   sleep 0.5  # the dialog fills its list and its box after it is mapped
   for keys in "$@"; do

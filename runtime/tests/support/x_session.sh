@@ -1,7 +1,7 @@
 # Sourced by the tests that run a real program on an X server of their own.
 # Gives: require_tools, require_accessibility_bus, wait_for, start_x_server (sets DISPLAY),
-# start_window_manager, new_window, start_accessibility_bus, and stop_x_session
-# for the caller's clean-up.
+# start_window_manager, new_window, focus_window, end_with_keys,
+# start_accessibility_bus, and stop_x_session for the caller's clean-up.
 
 x_server=""
 x_window_manager=""
@@ -39,6 +39,22 @@ new_window() {
     sleep 0.05
   done
   echo "no new window '$1'" >&2
+}
+
+# Gives window $1 the focus, through the window manager where one runs.
+focus_window() {
+  xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1"
+}
+
+# Presses keys $3 in window $1 until process $2 ends, at most three times: a key
+# pressed before the window has the focus goes elsewhere. Fails if it still runs.
+end_with_keys() {
+  for _ in 1 2 3; do
+    focus_window "$1"
+    xdotool key "$3"
+    timeout 5 tail --pid="$2" -f /dev/null && return 0
+  done
+  ! kill -0 "$2" 2>/dev/null
 }
 
 # The server picks a free display itself and names it once it is ready.

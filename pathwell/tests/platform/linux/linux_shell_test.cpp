@@ -12,8 +12,8 @@
 
 #include "pathwell/core/open_path.h"
 #include "pathwell/platform/linux/desktop_application.h"
-#include "runtime/process/detached_start.h"
 #include "runtime/errors/run_error.h"
+#include "runtime/process/detached_start.h"
 #include "runtime/tests/support/temporary_folder.h"
 
 namespace vortalis::pathwell {
