@@ -16,6 +16,7 @@ packages=(
   qt6-tools-dev qt6-l10n-tools  # lupdate and lrelease: the French texts Qt's translation lacks
   lintian appstream  # the package and its metadata checked as Debian and software centres do
   clang libclang-rt-14-dev
+  clang-tools  # clang-query: the check that paths reach std::filesystem only as UTF-8
   g++-mingw-w64-x86-64 googletest  # the Windows build, with GoogleTest from its sources
   wine64  # runs the Windows build's tests
   nsis  # makes the Windows setup program
