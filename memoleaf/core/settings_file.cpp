@@ -104,12 +104,10 @@ std::int64_t WholeTwips(double twips) { return static_cast<std::int64_t>(std::ne
 
 std::string FlagText(bool set) { return set ? "1" : "0"; }
 
-void MakeFolder(const std::filesystem::path& path) {
+void MakeFolder(const std::filesystem::path& path, FileSystem& files) {
     const std::filesystem::path folder = path.parent_path();
     if (folder.empty()) return;
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (error) throw FileError(error, path);
+    if (std::error_code error = files.MakeFolders(folder)) throw FileError(error, path);
 }
 
 void WriteWhole(const std::filesystem::path& path, const std::string& content, FileSystem& files) {
@@ -175,7 +173,7 @@ void SaveSettings(const std::filesystem::path& path, double top, double left, do
         throw UnwritableFile(path, error);
     }
     try {
-        MakeFolder(path);
+        MakeFolder(path, files);
         WriteWhole(path, content, files);
     } catch (const RunError& error) {
         throw NotSaved(error);

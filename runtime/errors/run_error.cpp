@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <new>
 
+#include "runtime/text/utf8_path.h"
+
 namespace vortalis {
 
 std::string_view ClassicDescription(int number) {
@@ -129,7 +131,7 @@ RunError::RunError(int number, const std::string& description)
     : std::runtime_error(description), number_(number) {}
 
 RunError FileError(std::error_code error, const std::filesystem::path& path, FileStep step) {
-    const std::string file = InFrench(path.string());
+    const std::string file = InFrench(Utf8Text(path));
     if (error == NoBackupFolderError()) {
         return RunError(run_error::kPathNotFound,
                         "Aucun dossier où garder une copie de sauvegarde de " + file +
@@ -138,7 +140,7 @@ RunError FileError(std::error_code error, const std::filesystem::path& path, Fil
     }
     if (error == FolderRefusedError()) {
         return About(RunError(run_error::kPermissionDenied),
-                     "le dossier " + InFrench(path.parent_path().string()) +
+                     "le dossier " + InFrench(Utf8Text(path.parent_path())) +
                          " n'accepte pas de nouveau fichier");
     }
     // A missing file is "file not found" whether or not its folder is there.

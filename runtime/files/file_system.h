@@ -35,6 +35,20 @@ struct FileStatus {
 // alone (a backup of a file that may hold passwords).
 enum class TemporaryAccess { AsNewFiles, OwnerOnly };
 
+// Whether others may write a file while it is open for reading: kept out while
+// a file is transformed, so that nobody changes it under the transform (where
+// the system can keep them out: Windows).
+enum class OtherWriters { LetIn, KeptOut };
+
+// One entry of a folder, links followed.
+struct FolderEntry {
+    std::string name;  // UTF-8; what no conversion can spell shows as U+FFFD
+    bool isFolder = false;
+    bool isRegular = false;
+    // Hidden by its name (POSIX) or by the hidden or system attribute (Windows).
+    bool hidden = false;
+};
+
 // The file operations that reading and safely rewriting a file rest on, on the
 // system's own calls. Each returns the system's error, or none. Tests derive from
 // it to make one operation fail where the system would not.
@@ -52,13 +66,19 @@ class FileSystem {
     // read-only file is refused even where its folder would allow replacing it,
     // and so is one its owner may not write, whoever runs the program.
     virtual std::error_code CheckWritable(const std::filesystem::path& path);
-    virtual std::error_code OpenForReading(const std::filesystem::path& path, Handle& handle);
-    // An existing file, neither created nor truncated.
+    // Where the system keeps programs out of an open file (Windows), a file that
+    // another program holds for a moment (a virus scanner, an indexer) is waited
+    // for, about two seconds at most, by the opens and Rename.
+    virtual std::error_code OpenForReading(const std::filesystem::path& path, Handle& handle,
+                                           OtherWriters others = OtherWriters::LetIn);
+    // An existing file, neither created nor truncated; other programs may read it
+    // meanwhile, but not write it.
     virtual std::error_code OpenForWriting(const std::filesystem::path& path, Handle& handle);
     // A new, empty file in `folder` whose name starts with `prefix`; its path is
-    // returned. It is held (locked) for as long as its handle is open. On failure
-    // `path` is empty: a name tried and found taken is another's file, and a
-    // caller that removes what it made must not remove that.
+    // returned. It is held (locked) for as long as its handle is open, and on
+    // Windows hidden until Rename gives it its place. On failure `path` is
+    // empty: a name tried and found taken is another's file, and a caller that
+    // removes what it made must not remove that.
     virtual std::error_code CreateTemporary(const std::filesystem::path& folder,
                                             const std::string& prefix, TemporaryAccess access,
                                             std::filesystem::path& path, Handle& handle);
@@ -78,7 +98,10 @@ class FileSystem {
                                           const FileStatus& like);
     virtual std::error_code Flush(Handle handle);
     virtual std::error_code Close(Handle handle);
-    // Replaces `to` in one step.
+    // Puts `from` in the place of `to` in one step. A `to` that exists stays the
+    // same file to the system: on Windows it keeps its attributes, its security,
+    // its streams (a downloaded file's mark among them), its encryption and
+    // compression, taking only `from`'s content.
     virtual std::error_code Rename(const std::filesystem::path& from,
                                    const std::filesystem::path& to);
     virtual std::error_code Remove(const std::filesystem::path& path);
@@ -86,8 +109,13 @@ class FileSystem {
     // The user's own folder, made with its missing parents; only the user may
     // enter a folder it makes.
     virtual std::error_code MakePrivateFolder(const std::filesystem::path& folder);
-    virtual std::error_code ListFolder(const std::filesystem::path& folder,
-                                       std::vector<std::string>& names);
+    // A folder and its missing parents, as any new folder of the user's.
+    virtual std::error_code MakeFolders(const std::filesystem::path& folder);
+    virtual std::error_code ListEntries(const std::filesystem::path& folder,
+                                        std::vector<FolderEntry>& entries);
+    // The entries' names alone (UTF-8).
+    std::error_code ListFolder(const std::filesystem::path& folder,
+                               std::vector<std::string>& names);
     // Removes the files in `folder` whose names start with `prefix` and that no
     // running program holds: what a killed program left behind.
     void RemoveAbandonedTemporaries(const std::filesystem::path& folder, const std::string& prefix);

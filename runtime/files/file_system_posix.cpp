@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "runtime/files/file_system.h"
+#include "runtime/text/utf8_path.h"
 
 namespace vortalis {
 
@@ -76,8 +77,10 @@ std::error_code FileSystem::CheckWritable(const std::filesystem::path& path) {
                                                                       : std::error_code{};
 }
 
-std::error_code FileSystem::OpenForReading(const std::filesystem::path& path, Handle& handle) {
-    // Non-blocking, so that a named pipe given by mistake cannot hang the program.
+std::error_code FileSystem::OpenForReading(const std::filesystem::path& path, Handle& handle,
+                                           OtherWriters /*others*/) {
+    // POSIX keeps no writer out of an open file. Non-blocking, so that a named pipe given by
+    // mistake cannot hang the program.
     handle =
         RetryInterrupted([&] { return ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK); });
     return handle == kNoHandle ? LastError() : std::error_code{};
@@ -96,7 +99,7 @@ std::error_code FileSystem::CreateTemporary(const std::filesystem::path& folder,
         access == TemporaryAccess::OwnerOnly ? 0600u : CreationPermissions();
     path.clear();
     for (;;) {
-        std::string pattern = (folder / (prefix + "XXXXXX")).string();
+        std::string pattern = Utf8Text(folder / Utf8Path(prefix + "XXXXXX"));
         handle = ::mkostemp(pattern.data(), O_CLOEXEC);
         if (handle == kNoHandle) return LastError();
         // The lock tells a later run that this file is still being written.
@@ -112,7 +115,7 @@ std::error_code FileSystem::CreateTemporary(const std::filesystem::path& folder,
         // Another program's clean-up may have removed it before the lock was
         // taken: then make another.
         if (info.st_nlink > 0) {
-            path = pattern;
+            path = Utf8Path(pattern);
             return {};
         }
         ::close(handle);
@@ -217,14 +220,31 @@ std::error_code FileSystem::MakePrivateFolder(const std::filesystem::path& folde
                                  : std::make_error_code(std::errc::not_a_directory);
 }
 
-std::error_code FileSystem::ListFolder(const std::filesystem::path& folder,
-                                       std::vector<std::string>& names) {
-    names.clear();
+std::error_code FileSystem::MakeFolders(const std::filesystem::path& folder) {
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    return error;
+}
+
+std::error_code FileSystem::ListEntries(const std::filesystem::path& folder,
+                                        std::vector<FolderEntry>& entries) {
+    entries.clear();
     DIR* listing = ::opendir(folder.c_str());
     if (listing == nullptr) return LastError();
-    while (const dirent* entry = ::readdir(listing)) {
-        const std::string_view name(entry->d_name);
-        if (name != "." && name != "..") names.emplace_back(name);
+    const int folderHandle = ::dirfd(listing);
+    while (const dirent* found = ::readdir(listing)) {
+        const std::string_view name(found->d_name);
+        if (name == "." || name == "..") continue;
+        FolderEntry entry{std::string(name), found->d_type == DT_DIR, found->d_type == DT_REG,
+                          IsHiddenName(name)};
+        // Links are followed, and some file systems do not say an entry's kind.
+        struct stat info {};
+        if ((found->d_type == DT_LNK || found->d_type == DT_UNKNOWN) &&
+            ::fstatat(folderHandle, found->d_name, &info, 0) == 0) {
+            entry.isFolder = S_ISDIR(info.st_mode);
+            entry.isRegular = S_ISREG(info.st_mode);
+        }
+        entries.push_back(std::move(entry));
     }
     ::closedir(listing);
     return {};

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "runtime/files/user_places.h"
+#include "runtime/text/utf8_path.h"
 
 namespace vortalis {
 namespace {
@@ -29,7 +30,7 @@ std::optional<std::uint64_t> TakeNumber(std::string_view& text, char end) {
 // The path's length is stated, so that a record cut short is never taken for a
 // whole one naming another file.
 std::string FormatRewriteRecord(const RewriteRecord& record) {
-    const std::string file = record.file.string();
+    const std::string file = Utf8Text(record.file);
     return std::string(kRecordHeader) + std::to_string(record.device) + " " +
            std::to_string(record.inode) + " " +
            // As its 64 bits, unsigned: a time before 1970 reads back too.
@@ -47,7 +48,7 @@ std::optional<RewriteRecord> ParseRewriteRecord(std::string_view text) {
     const auto length = size ? TakeNumber(text, '\n') : std::nullopt;
     if (!length || text.size() != *length || text.find('\0') != std::string_view::npos)
         return std::nullopt;
-    RewriteRecord record{std::filesystem::path(std::string(text)), *device, *inode, *size,
+    RewriteRecord record{Utf8Path(text), *device, *inode, *size,
                          static_cast<std::int64_t>(*created)};
     if (!record.file.is_absolute()) return std::nullopt;
     return record;
@@ -60,15 +61,15 @@ std::optional<std::filesystem::path> BackupFolder() {
 }
 
 std::string BackupId(const std::filesystem::path& backup) {
-    return backup.filename().string().substr(kBackupPrefix.size());
+    return Utf8Text(backup.filename()).substr(kBackupPrefix.size());
 }
 
 std::filesystem::path RecordPath(const std::filesystem::path& folder, const std::string& id) {
-    return folder / (std::string(kRecordPrefix) + id);
+    return folder / Utf8Path(std::string(kRecordPrefix) + id);
 }
 
 std::filesystem::path BackupPath(const std::filesystem::path& folder, const std::string& id) {
-    return folder / (std::string(kBackupPrefix) + id);
+    return folder / Utf8Path(std::string(kBackupPrefix) + id);
 }
 
 std::error_code CopyContent(FileSystem& files, FileSystem::Handle from, FileSystem::Handle to,

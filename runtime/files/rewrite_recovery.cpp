@@ -4,7 +4,10 @@
 
 #include "runtime/errors/run_error.h"
 #include "runtime/files/in_place_rewrite.h"
+#include "runtime/files/replacement_record.h"
 #include "runtime/files/rewrite_backup.h"
+#include "runtime/files/safe_file_writer.h"
+#include "runtime/text/utf8_path.h"
 
 namespace vortalis {
 namespace {
@@ -55,11 +58,12 @@ std::vector<InterruptedRewrite> RecoverInterruptedRewrites(FileSystem& files) {
     for (const std::string& name : names) {
         if (!name.starts_with(kRecordPrefix)) continue;
         FileSystem::Handle held = FileSystem::kNoHandle;
-        if (files.TryHold(*folder / name, held)) continue;  // a live rewrite's, or gone
+        if (files.TryHold(*folder / Utf8Path(name), held)) continue;  // a live rewrite's, or gone
         const std::string id = name.substr(kRecordPrefix.size());
         if (auto outcome = RecoverOne(files, *folder, id, held)) recovered.push_back(*outcome);
         files.Close(held);
     }
+    RemoveAbandonedReplacements(files, *folder, names, SafeFileWriter::kTemporaryPrefix);
     // Backups whose record never came (an unfinished copy: the file was never
     // touched) or is gone, and records that were never finished. An empty folder,
     // the usual case at start-up, needs no second look.
@@ -70,13 +74,14 @@ std::vector<InterruptedRewrite> RecoverInterruptedRewrites(FileSystem& files) {
                             std::find(names.begin(), names.end(),
                                       std::string(kRecordPrefix) +
                                           name.substr(kBackupPrefix.size())) == names.end();
-        if (backup || name.starts_with(kRecordDraftPrefix)) files.RemoveUnlessHeld(*folder / name);
+        if (backup || name.starts_with(kRecordDraftPrefix))
+            files.RemoveUnlessHeld(*folder / Utf8Path(name));
     }
     return recovered;
 }
 
 std::string RecoveryMessage(const InterruptedRewrite& rewrite) {
-    const std::string file = InFrench(rewrite.file.string());
+    const std::string file = InFrench(Utf8Text(rewrite.file));
     if (!rewrite.error) {
         return "Le fichier " + file +
                " avait été laissé à moitié réécrit par un programme interrompu. "
@@ -86,7 +91,7 @@ std::string RecoveryMessage(const InterruptedRewrite& rewrite) {
            " a été laissé à moitié réécrit par un programme interrompu, et son contenu "
            "d'origine n'a pas pu être remis en place (" +
            std::string(ClassicDescription(RunErrorNumber(rewrite.error))) +
-           "). Il est gardé dans « " + rewrite.backup.string() +
+           "). Il est gardé dans « " + Utf8Text(rewrite.backup) +
            " » ; une prochaine ouverture réessaiera.";
 }
 

@@ -19,8 +19,9 @@ struct InterruptedRewrite {
 
 // Puts back the originals of the files that killed programs left half rewritten
 // in place, and removes the backups that no running program holds and that no
-// longer serve. A backup whose file could not be put back is kept for the next
-// start.
+// longer serve, and the temporary files killed programs left beside the files
+// they were replacing. A backup whose file could not be put back is kept for
+// the next start.
 std::vector<InterruptedRewrite> RecoverInterruptedRewrites(FileSystem& files = SystemFiles());
 
 // What to tell the user of one such file, in French.

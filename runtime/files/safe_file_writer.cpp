@@ -11,12 +11,6 @@ std::filesystem::path FollowLinks(const std::filesystem::path& path) {
     return error ? std::filesystem::absolute(path, error) : resolved;
 }
 
-std::string TemporaryPrefix(const std::filesystem::path& target) {
-    // Keep the name short enough that the prefix and the random part fit a file name.
-    std::string name = target.filename().string().substr(0, 200);
-    return "." + name + SafeFileWriter::kTemporaryMark;
-}
-
 bool FolderRefused(std::error_code error) {
     return error == std::errc::permission_denied || error == std::errc::operation_not_permitted;
 }
@@ -54,10 +48,14 @@ std::error_code SafeFileWriter::Open() {
 }
 
 std::error_code SafeFileWriter::CreateReplacement() {
-    const std::string prefix = TemporaryPrefix(target_);
-    files_.RemoveAbandonedTemporaries(target_.parent_path(), prefix);
-    return files_.CreateTemporary(target_.parent_path(), prefix, TemporaryAccess::AsNewFiles,
-                                  temporary_, handle_);
+    const std::filesystem::path folder = target_.parent_path();
+    files_.RemoveAbandonedTemporaries(folder, kTemporaryPrefix);
+    // Recorded before it exists: a kill at any moment leaves nothing unrecorded.
+    record_.Write(folder);
+    const std::error_code error = files_.CreateTemporary(
+        folder, kTemporaryPrefix, TemporaryAccess::AsNewFiles, temporary_, handle_);
+    if (error) record_.Drop();
+    return error;
 }
 
 std::error_code SafeFileWriter::OpenInPlace() {
@@ -98,6 +96,7 @@ std::error_code SafeFileWriter::Commit() {
         return error;
     }
     temporary_.clear();
+    record_.Drop();
     // The new content is in place: a folder that cannot be flushed only delays its
     // durability, and reporting a failure now would invite a second transform.
     files_.FlushFolder(target_.parent_path());
@@ -123,6 +122,7 @@ void SafeFileWriter::DropTemporary() {
         files_.Remove(temporary_);
         temporary_.clear();
     }
+    record_.Drop();
 }
 
 std::error_code WriteWholeFile(const std::filesystem::path& target,

@@ -8,6 +8,7 @@
 
 #include "runtime/files/file_system.h"
 #include "runtime/files/in_place_rewrite.h"
+#include "runtime/files/replacement_record.h"
 
 namespace vortalis {
 
@@ -38,8 +39,10 @@ class SafeFileWriter {
     // Whether the file is being rewritten in place rather than replaced.
     bool InPlace() const { return inPlace_ != nullptr; }
 
-    // Temporary files start with this, after a dot: hidden, and plainly ours.
-    static constexpr const char* kTemporaryMark = ".vortalis-tmp-";
+    // Temporary files are named this and six letters: plainly ours, hidden by
+    // the dot on POSIX (by an attribute on Windows), and short, so that a file
+    // whose path is near the system's limit still has room for its replacement.
+    static constexpr const char* kTemporaryPrefix = ".vortalis-tmp-";
 
   private:
     std::error_code CreateReplacement();
@@ -50,6 +53,7 @@ class SafeFileWriter {
     std::filesystem::path target_;
     std::filesystem::path temporary_;
     FileSystem::Handle handle_ = FileSystem::kNoHandle;
+    ReplacementRecord record_;
     std::unique_ptr<InPlaceRewrite> inPlace_;
     std::uint64_t written_ = 0;
 };

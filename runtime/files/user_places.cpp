@@ -26,7 +26,7 @@ std::optional<std::filesystem::path> FolderNamedBy(const UserPlaces& places, con
 std::optional<std::filesystem::path> XdgFolder(const UserPlaces& places, const char* variable,
                                                const char* underHome) {
     if (auto folder = FolderNamedBy(places, variable)) return folder;
-    if (const auto home = FolderNamedBy(places, "HOME")) return *home / underHome;
+    if (const auto home = FolderNamedBy(places, "HOME")) return *home / Utf8Path(underHome);
     return std::nullopt;
 }
 

@@ -20,8 +20,8 @@ bool AccessListGrants(const std::filesystem::path& path, DWORD access) {
     constexpr SECURITY_INFORMATION kParts =
         OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
     PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (GetNamedSecurityInfoW(path.c_str(), SE_FILE_OBJECT, kParts, nullptr, nullptr, nullptr,
-                              nullptr, &descriptor) != ERROR_SUCCESS) {
+    if (GetNamedSecurityInfoW(WidePath(path).c_str(), SE_FILE_OBJECT, kParts, nullptr, nullptr,
+                              nullptr, nullptr, &descriptor) != ERROR_SUCCESS) {
         return false;
     }
     bool granted = false;
@@ -46,10 +46,12 @@ bool AccessListGrants(const std::filesystem::path& path, DWORD access) {
 }
 
 bool OnReadOnlyVolume(const std::filesystem::path& folder) {
-    wchar_t root[MAX_PATH];
+    const std::wstring path = WidePath(folder);
+    // A volume's root is never longer than the full form of a path on it.
+    std::wstring root(path.size() + MAX_PATH, L'\0');
     DWORD flags = 0;
-    return GetVolumePathNameW(folder.c_str(), root, MAX_PATH) &&
-           GetVolumeInformationW(root, nullptr, 0, nullptr, nullptr, &flags, nullptr, 0) &&
+    return GetVolumePathNameW(path.c_str(), root.data(), static_cast<DWORD>(root.size())) &&
+           GetVolumeInformationW(root.c_str(), nullptr, 0, nullptr, nullptr, &flags, nullptr, 0) &&
            (flags & FILE_READ_ONLY_VOLUME) != 0;
 }
 
@@ -72,7 +74,7 @@ bool Within(const std::filesystem::path& inner, const std::filesystem::path& out
 }  // namespace
 
 bool UserPlaces::FolderWritable(const std::filesystem::path& folder) const {
-    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    const DWORD attributes = GetFileAttributesW(WidePath(folder).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
         return false;
     }

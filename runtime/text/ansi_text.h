@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -23,6 +24,11 @@ std::string Utf8ToAnsi(std::string_view utf8);
 // line in that code page already; elsewhere it arrives in UTF-8 and is converted,
 // throwing AnsiConversionError as Utf8ToAnsi does.
 std::string CommandLineAnsi(std::string_view text);
+
+// A path in command-line text: on Windows in the system's ANSI code page, which
+// the system decodes it with (so that "€uro.txt" is found under Windows-1252, and
+// a name under any code page); elsewhere the command line is UTF-8 already.
+std::filesystem::path CommandLinePath(std::string_view text);
 
 // Never fails: the five bytes Windows-1252 leaves undefined become the C1
 // controls of the same value, as Windows itself converts them.

@@ -5,17 +5,10 @@
 
 namespace vortalis {
 
-bool IsHiddenEntry(const std::filesystem::path& entry) {
-    if (IsHiddenName(Utf8Text(entry.filename()))) return true;
-    if (!kHiddenByAttribute) return false;
-    FileStatus status;
-    return !SystemFiles().Status(entry, status) && status.hidden;
-}
-
 bool IsOrdinaryFile(const std::filesystem::path& name) {
-    if (name.empty() || IsHiddenEntry(name)) return false;
-    std::error_code ignored;
-    return std::filesystem::is_regular_file(name, ignored);
+    FileStatus status;
+    if (name.empty() || SystemFiles().Status(name, status)) return false;
+    return status.isRegular && !status.hidden && !IsHiddenName(Utf8Text(name.filename()));
 }
 
 std::string WithTrailingSeparator(std::string folder) {

@@ -13,10 +13,6 @@ namespace vortalis {
 // as written; "*" and "?" are ordinary characters, never a pattern.
 bool IsOrdinaryFile(const std::filesystem::path& name);
 
-// Whether the system hides this entry of a folder: by its name, or where
-// files are hidden by an attribute, by that.
-bool IsHiddenEntry(const std::filesystem::path& entry);
-
 // The folder's path followed by one separator, whether it had one or not; the
 // separator added is the system's own ("\" on Windows).
 std::string WithTrailingSeparator(std::string folder);

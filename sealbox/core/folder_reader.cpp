@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "runtime/errors/run_error.h"
+#include "runtime/files/file_system.h"
 #include "runtime/text/utf8_path.h"
-#include "sealbox/core/file_search.h"
 
 namespace vortalis {
 namespace {
@@ -26,20 +26,17 @@ RunError FolderError(std::error_code error, const std::filesystem::path& folder)
 }
 
 // Names of the visible entries for which `keep` holds; links are followed, and an
-// entry that cannot be looked at (a broken link) is left out.
+// entry that cannot be looked at (a broken link) is neither a folder nor a file.
 template <typename Keep>
 std::vector<std::string> VisibleEntries(const std::string& folder, Keep keep) {
     const std::filesystem::path path = Utf8Path(folder);
-    std::error_code error;
-    std::filesystem::directory_iterator entries(path, error);
-    if (error) throw FolderError(error, path);
+    std::vector<FolderEntry> entries;
+    if (std::error_code error = SystemFiles().ListEntries(path, entries))
+        throw FolderError(error, path);
     std::vector<std::string> names;
-    for (; entries != std::filesystem::directory_iterator(); entries.increment(error)) {
-        std::error_code ignored;
-        if (!IsHiddenEntry(entries->path()) && keep(entries->status(ignored)))
-            names.push_back(Utf8Text(entries->path().filename()));
+    for (FolderEntry& entry : entries) {
+        if (!entry.hidden && keep(entry)) names.push_back(std::move(entry.name));
     }
-    if (error) throw FolderError(error, path);
     std::sort(names.begin(), names.end(), ComesBefore);
     return names;
 }
@@ -47,11 +44,11 @@ std::vector<std::string> VisibleEntries(const std::string& folder, Keep keep) {
 }  // namespace
 
 std::vector<std::string> SystemFolderReader::Subfolders(const std::string& folder) {
-    return VisibleEntries(folder, [](const auto& status) { return is_directory(status); });
+    return VisibleEntries(folder, [](const FolderEntry& entry) { return entry.isFolder; });
 }
 
 std::vector<std::string> SystemFolderReader::OrdinaryFiles(const std::string& folder) {
-    return VisibleEntries(folder, [](const auto& status) { return is_regular_file(status); });
+    return VisibleEntries(folder, [](const FolderEntry& entry) { return entry.isRegular; });
 }
 
 }  // namespace vortalis

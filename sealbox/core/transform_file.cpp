@@ -29,6 +29,17 @@ class SourceFile {
     SourceFile(const SourceFile&) = delete;
     SourceFile& operator=(const SourceFile&) = delete;
 
+    // From here on no other program may write the file while it is read. A file
+    // rewritten in place is written by the program's own writer, which keeps
+    // the others out itself.
+    void KeepOtherWritersOut() {
+        FileSystem::Handle guarded = FileSystem::kNoHandle;
+        ThrowOnError(files_.OpenForReading(path_, guarded, OtherWriters::KeptOut), path_,
+                     FileStep::Reading);
+        Close();
+        handle_ = guarded;
+    }
+
     // The open file's, not whatever the path may name by now.
     std::uint64_t Length() {
         FileStatus status;
@@ -80,6 +91,7 @@ TransformResult TransformFile(const std::filesystem::path& path, std::string_vie
     SourceFile source(path, files);
     SafeFileWriter writer(path, files);
     ThrowOnError(writer.Open(), path);
+    if (!writer.InPlace()) source.KeepOtherWritersOut();
     progress.Begin(1, source.Length() / kTransformBlockBytes + 2);
 
     // Each chunk is written while the next is read and transformed; whatever

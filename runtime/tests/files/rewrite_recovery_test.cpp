@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "runtime/files/replacement_record.h"
 #include "runtime/files/rewrite_backup.h"
+#include "runtime/files/safe_file_writer.h"
 #include "runtime/tests/support/one_file_test.h"
 #include "runtime/tests/support/scoped_backup_folder.h"
 #include "runtime/tests/support/temporary_folder.h"
+#include "runtime/text/utf8_path.h"
 
 namespace vortalis {
 namespace {
@@ -14,9 +17,9 @@ using namespace testing;  // the shared test helpers
 
 TEST(RewriteRecord, ReadsBackWhatItWritesAndNothingElse) {
 #ifdef _WIN32
-    const std::filesystem::path file = "C:\\Users\\lea\\mots de passe.txt";
+    const std::filesystem::path file = Utf8Path("C:\\Users\\Hélène\\Relevé d’été €.txt");
 #else
-    const std::filesystem::path file = "/home/léa/mots de passe.txt";
+    const std::filesystem::path file = Utf8Path("/home/Hélène/Relevé d’été €.txt");
 #endif
     const RewriteRecord record{file, 2049, 1234567890123, 32767, 1765190000123456789};
     EXPECT_EQ(ParseRewriteRecord(FormatRewriteRecord(record)), record);
@@ -96,6 +99,33 @@ TEST_F(RewriteRecoveryTest, RemovesUnfinishedCopiesAndRecordsButNotWhatALiveRewr
     EXPECT_TRUE(RecoverInterruptedRewrites().empty());
     EXPECT_EQ(backups.Entries(), std::vector<std::string>{held.filename().string()});
     SystemFiles().Close(live);
+}
+
+TEST_F(RewriteRecoveryTest, RemovesTheTemporaryFileAKilledReplacementLeftButNotALiveOnes) {
+    const std::filesystem::path letters = folder.Path() / Utf8Path("Relevés d’été €");
+    std::filesystem::create_directories(letters);
+    SafeFileWriter live(letters / Utf8Path("Relevé.txt"));
+    ASSERT_FALSE(live.Open());
+    // What a writer killed while writing the replacement of another file there
+    // leaves: its temporary file, and its record, neither held any longer.
+    const std::filesystem::path left =
+        letters / (std::string(SafeFileWriter::kTemporaryPrefix) + "dead01");
+    WriteBytes(left, original);
+    const std::string record = FormatRewriteRecord({letters});
+    WriteBytes(backups.Folder() / (std::string(kReplacementPrefix) + "dead01"),
+               Bytes(record.begin(), record.end()));
+    const auto entries = [&] {
+        std::vector<std::string> names;
+        SystemFiles().ListFolder(letters, names);
+        return names;
+    };
+    ASSERT_EQ(entries().size(), 2u);
+
+    EXPECT_TRUE(RecoverInterruptedRewrites().empty());
+    EXPECT_FALSE(std::filesystem::exists(left));
+    EXPECT_EQ(entries().size(), 1u) << "the live writer's file stays";
+    ASSERT_EQ(backups.Entries().size(), 1u) << "and its record";
+    EXPECT_TRUE(backups.Entries()[0].starts_with(kReplacementPrefix));
 }
 
 }  // namespace

@@ -183,8 +183,7 @@ TEST_F(SafeFileWriterTest, CreatesAFileThatDidNotExist) {
 }
 
 TEST_F(SafeFileWriterTest, RemovesWhatAKilledWriterLeftButNotWhatALiveOneHolds) {
-    const auto abandoned =
-        folder / (".secrets.txt" + std::string(SafeFileWriter::kTemporaryMark) + "dead01");
+    const auto abandoned = folder / (std::string(SafeFileWriter::kTemporaryPrefix) + "dead01");
     WriteBytes(abandoned, newBytes);
     SafeFileWriter live(file);
     ASSERT_FALSE(live.Open());

@@ -1,13 +1,14 @@
 #pragma once
 
 // Starts a Windows program from an exact command line, as another program or
-// the shell would (CreateProcessA: no quoting added, nothing split), and tells
-// how it ended and what it wrote on standard error.
+// the shell would (no quoting added, nothing split), and tells how it ended and
+// what it wrote on standard error.
 
 #include <windows.h>
 
 #include <filesystem>
 #include <string>
+#include <type_traits>
 
 #include "runtime/tests/support/temporary_folder.h"
 
@@ -18,9 +19,12 @@ struct ProgramResult {
     std::string errorOutput;
 };
 
-inline ProgramResult RunCommandLine(const std::string& commandLine,
-                                    const std::filesystem::path& errorFile,
-                                    DWORD timeoutMilliseconds = 60000) {
+// `commandLine` is narrow (CreateProcessA: the ANSI code page, as the product
+// starts a program) or wide (CreateProcessW: any letter, as the shell does).
+template <typename Char>
+ProgramResult RunCommandLine(const std::basic_string<Char>& commandLine,
+                             const std::filesystem::path& errorFile,
+                             DWORD timeoutMilliseconds = 60000) {
     SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     // Shared: a process the child started may outlive it with the handle (Wine's
     // first window starts its desktop process so), and the next run reuses the file.
@@ -28,16 +32,22 @@ inline ProgramResult RunCommandLine(const std::string& commandLine,
                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                      &inherited, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (error == INVALID_HANDLE_VALUE) return {};
-    STARTUPINFOA startup{};
+    std::conditional_t<std::is_same_v<Char, char>, STARTUPINFOA, STARTUPINFOW> startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = INVALID_HANDLE_VALUE;
     startup.hStdOutput = error;
     startup.hStdError = error;
     PROCESS_INFORMATION process{};
-    std::string line = commandLine;  // CreateProcessA may write into it
-    const BOOL started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                                        nullptr, &startup, &process);
+    std::basic_string<Char> line = commandLine;  // CreateProcess may write into it
+    BOOL started = FALSE;
+    if constexpr (std::is_same_v<Char, char>) {
+        started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                                 &startup, &process);
+    } else {
+        started = CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                                 &startup, &process);
+    }
     CloseHandle(error);
     ProgramResult result;
     if (!started) return result;
