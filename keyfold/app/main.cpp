@@ -7,7 +7,8 @@
 
 int main(int argc, char** argv) {
     vortalis::Keyfold_frm form;
-    const auto error = form.Form_Load(vortalis::CommandLineText(argc, argv));
+    const auto error = form.Form_Load(vortalis::CommandLineText(argc, argv),
+                                      vortalis::CommandLineTextUtf8(argc, argv));
     if (!error) return 0;
     vortalis::ReportError("Keyfold", *error);
     return 1;

@@ -4,8 +4,9 @@
 
 namespace vortalis {
 
-std::optional<RunError> Keyfold_frm::Form_Load(std::string_view commandLine) {
-    return ErrorEscaping([&] { RunKeyfold(commandLine, files_); });
+std::optional<RunError> Keyfold_frm::Form_Load(std::string_view commandLine,
+                                               std::string_view shownCommandLine) {
+    return ErrorEscaping([&] { RunKeyfold(commandLine, files_, shownCommandLine); });
 }
 
 }  // namespace vortalis

@@ -14,9 +14,11 @@ class Keyfold_frm {
   public:
     explicit Keyfold_frm(FileSystem& files = SystemFiles()) : files_(files) {}
 
-    // `Form_Load` — the run from the command-line text. Gives back the error that
+    // `Form_Load` — the run from the command-line text (and, to name a file, the
+    // same as the system shows it: see RunKeyfold). Gives back the error that
     // ended it, for the error box, or nothing once the file is rewritten.
-    std::optional<RunError> Form_Load(std::string_view commandLine);
+    std::optional<RunError> Form_Load(std::string_view commandLine,
+                                      std::string_view shownCommandLine = {});
 
   private:
     FileSystem& files_;

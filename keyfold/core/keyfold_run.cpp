@@ -10,6 +10,7 @@
 #include "runtime/files/rewrite_recovery.h"
 #include "runtime/files/safe_file_writer.h"
 #include "runtime/text/ansi_text.h"
+#include "runtime/text/utf8_path.h"
 
 namespace vortalis {
 namespace {
@@ -46,7 +47,7 @@ std::string PasswordOf(const KeyfoldFields& fields) {
 
 RunError TooLarge(const std::filesystem::path& path, std::uint64_t size) {
     return About(RunError(run_error::kOverflow),
-                 "le fichier " + InFrench(path.string()) + " fait " + FrenchNumber(size) +
+                 "le fichier " + InFrench(Utf8Text(path)) + " fait " + FrenchNumber(size) +
                      " octets ; Keyfold en traite " + FrenchNumber(kKeyfoldLargestFile) +
                      " au plus");
 }
@@ -59,13 +60,26 @@ std::vector<std::uint8_t> ReadSmallFile(const std::filesystem::path& path, FileS
         throw FileError(error, path, FileStep::Reading);
     if (!status.isRegular) {
         throw About(RunError(run_error::kPathFileAccess),
-                    InFrench(path.string()) + " n'est pas un fichier");
+                    InFrench(Utf8Text(path)) + " n'est pas un fichier");
     }
     if (status.size > kKeyfoldLargestFile) throw TooLarge(path, status.size);
 
     std::vector<std::uint8_t> bytes = ReadFileStart(path, kKeyfoldLargestFile + 1, files);
     if (bytes.size() > kKeyfoldLargestFile) throw TooLarge(path, bytes.size());
     return bytes;
+}
+
+// A letter the ANSI code page lacks reaches Keyfold as another ("?", or a look-
+// alike): the name would name no file, or another file than the one typed.
+void RefuseNameLostInTheCodePage(const std::filesystem::path& path,
+                                 std::string_view shownCommandLine) {
+    if (shownCommandLine.empty()) return;
+    const std::string shown = SplitKeyfoldCommandLine(shownCommandLine).fileName;
+    if (shown == Utf8Text(path)) return;
+    throw About(RunError(run_error::kFileNotFound),
+                InFrench(shown) +
+                    " : ce nom a des caractères que la page de code ANSI du système ne "
+                    "transmet pas. Rien n'a été écrit");
 }
 
 void RefuseUnrecoverableBytes(const KeyedShiftCipher& cipher) {
@@ -79,7 +93,8 @@ void RefuseUnrecoverableBytes(const KeyedShiftCipher& cipher) {
 
 }  // namespace
 
-void RunKeyfold(std::string_view commandLine, FileSystem& files) {
+void RunKeyfold(std::string_view commandLine, FileSystem& files,
+                std::string_view shownCommandLine) {
     // A run killed while rewriting a file in place left its original aside.
     RecoverInterruptedRewrites(files);
     const KeyfoldFields fields = SplitKeyfoldCommandLine(commandLine);
@@ -88,8 +103,8 @@ void RunKeyfold(std::string_view commandLine, FileSystem& files) {
     KeyedShiftCipher cipher;
     cipher.Start(PasswordOf(fields), mode);
 
-    // The file name is the system's own bytes, taken unconverted.
-    const std::filesystem::path path(fields.fileName);
+    const std::filesystem::path path = CommandLinePath(fields.fileName);
+    RefuseNameLostInTheCodePage(path, shownCommandLine);
     const std::vector<std::uint8_t> original = ReadSmallFile(path, files);
     const std::vector<std::uint8_t> transformed = cipher.Transform(original);
     RefuseUnrecoverableBytes(cipher);

@@ -8,6 +8,7 @@
 #include "runtime/tests/support/failing_file_system.h"
 #include "runtime/tests/support/one_file_test.h"
 #include "runtime/tests/support/temporary_folder.h"
+#include "runtime/text/utf8_path.h"
 
 namespace vortalis {
 namespace {
@@ -85,6 +86,22 @@ TEST_F(KeyfoldRunTest, ReportsMissingFilesWhateverTheirFolderAndNamesThatAreNoFi
     for (const char* line : {",secret,C", ",secret,X", ""})
         EXPECT_EQ(KeyfoldErrorNumber(line), run_error::kBadFileName) << line;
     EXPECT_TRUE(folder.Entries().empty());
+}
+
+TEST_F(KeyfoldRunTest, ANameTheCodePageLostIsRefusedAs53NamingItAsTyped) {
+    // Windows hands "Ω" over as "?" in Windows-1252: "?.txt" is another name.
+    const auto typed = folder.Path() / Utf8Path("Ω.txt");
+    const Bytes plain = SampleBytes(10);
+    WriteBytes(typed, plain);
+    try {
+        RunKeyfold(Utf8Text(folder / "?.txt") + ",secret,C", SystemFiles(),
+                   Utf8Text(typed) + ",secret,C");
+        ADD_FAILURE() << "no error";
+    } catch (const RunError& error) {
+        EXPECT_EQ(error.Number(), run_error::kFileNotFound);
+        EXPECT_NE(error.Description().find(Utf8Text(typed)), std::string::npos);
+    }
+    EXPECT_EQ(ReadBytes(typed), plain);
 }
 
 TEST_F(KeyfoldRunTest, RefusesAnUnknownModeOrPasswordWithoutWritingAnything) {
