@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <new>
 
+#include "runtime/errors/standard_exception_error.h"
+
 namespace vortalis {
 
 std::string_view ClassicDescription(int number) {
@@ -159,6 +161,12 @@ std::optional<RunError> ErrorEscaping(const std::function<void()>& work) {
         return error;
     } catch (const std::bad_alloc&) {
         return RunError(run_error::kOutOfMemory);
+    } catch (const std::filesystem::filesystem_error& error) {
+        return FilesystemRunError(error);
+    } catch (const std::system_error& error) {
+        return SystemRunError(error);
+    } catch (const std::exception& error) {
+        return UnforeseenRunError(error);
     }
 }
 

@@ -180,12 +180,9 @@ TransformResult Sealboxfrm::RunTransform(const std::string& file, const std::str
 
 void Sealboxfrm::OpenFolder(const std::string& folder) {
     if (ended_ || busy_) return;
-    try {
-        SetDir1Path(folder);
-    } catch (const RunError& error) {
-        // A folder that cannot be opened stays closed; the window goes on.
-        services_.dialogs.ReportError(error);
-    }
+    // A folder that cannot be opened stays closed; the window goes on.
+    if (const std::optional<RunError> error = ErrorEscaping([&] { SetDir1Path(folder); }))
+        services_.dialogs.ReportError(*error);
 }
 
 bool Sealboxfrm::CloseRequested() {
