@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <new>
 
+#include "runtime/errors/standard_exception_error.h"
 #include "runtime/text/utf8_path.h"
 
 namespace vortalis {
@@ -161,6 +162,12 @@ std::optional<RunError> ErrorEscaping(const std::function<void()>& work) {
         return error;
     } catch (const std::bad_alloc&) {
         return RunError(run_error::kOutOfMemory);
+    } catch (const std::filesystem::filesystem_error& error) {
+        return FilesystemRunError(error);
+    } catch (const std::system_error& error) {
+        return SystemRunError(error);
+    } catch (const std::exception& error) {
+        return UnforeseenRunError(error);
     }
 }
 

@@ -68,7 +68,9 @@ RunError About(const RunError& error, const std::string& what);
 enum class FileStep { Reading, Writing };
 
 // Runs `work` under the programs' top-level error policy: a RunError that
-// escapes it, or a lack of memory (error 7), comes back as the error to report.
+// escapes it comes back as the error to report, and so does any standard
+// exception, as the run-time error it stands for (standard_exception_error.h;
+// a lack of memory is error 7).
 std::optional<RunError> ErrorEscaping(const std::function<void()>& work);
 
 // The error for a failed operation on `path`, naming the file and, for a

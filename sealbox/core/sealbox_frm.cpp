@@ -7,6 +7,7 @@
 #include "sealbox/core/end_sound_name.h"
 #include "sealbox/core/file_search.h"
 #include "sealbox/core/progress_bar_feed.h"
+#include "sealbox/core/typed_file_path.h"
 #include "sealbox/core/volumes.h"
 
 namespace vortalis {
@@ -140,7 +141,7 @@ void Sealboxfrm::Command1_Click(int index) {
         EndProgram(0);
         return;
     }
-    const std::string file = view_.Text1();
+    const std::string file = TypedFilePath(view_.Text1());
     if (!IsOrdinaryFile(Utf8Path(file))) {
         // Named, as every other message names its file; an empty box has no name to give.
         services_.dialogs.Show(file.empty()
@@ -180,12 +181,9 @@ TransformResult Sealboxfrm::RunTransform(const std::string& file, const std::str
 
 void Sealboxfrm::OpenFolder(const std::string& folder) {
     if (ended_ || busy_) return;
-    try {
-        SetDir1Path(folder);
-    } catch (const RunError& error) {
-        // A folder that cannot be opened stays closed; the window goes on.
-        services_.dialogs.ReportError(error);
-    }
+    // A folder that cannot be opened stays closed; the window goes on.
+    if (const std::optional<RunError> error = ErrorEscaping([&] { SetDir1Path(folder); }))
+        services_.dialogs.ReportError(*error);
 }
 
 bool Sealboxfrm::CloseRequested() {

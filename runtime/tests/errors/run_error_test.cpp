@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "runtime/errors/error_report.h"
 #include "runtime/tests/support/temporary_folder.h"
+#include "runtime/text/utf8_path.h"
 
 namespace vortalis {
 namespace {
@@ -45,6 +48,35 @@ TEST(RunError, ARefusalSaysWhetherReadingTheFileWritingItOrItsFolderWasRefused) 
     EXPECT_EQ(folder.Description().find("lettre.txt"), std::string::npos)
         << "the folder, not the file";
     EXPECT_NE(folder.Description().find("/srv"), std::string::npos);
+}
+
+TEST(RunError, AStandardExceptionEscapingAHandlerComesBackAsTheRunErrorItStandsFor) {
+    testing::TemporaryFolder folder;
+    const std::filesystem::path missing = folder.Path() / Utf8Path("Hélène") / "absent.txt";
+    const auto sizeOfMissing = ErrorEscaping([&] { (void)std::filesystem::file_size(missing); });
+    ASSERT_TRUE(sizeOfMissing);
+    EXPECT_EQ(sizeOfMissing->Number(), 53);
+    EXPECT_EQ(sizeOfMissing->Description(),
+              "Fichier introuvable\u00A0: «\u00A0" + Utf8Text(missing) + "\u00A0»");
+
+    const auto refused = ErrorEscaping(
+        [] { throw std::system_error(std::make_error_code(std::errc::permission_denied)); });
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(ErrorBoxText(*refused), "Erreur : 70\r\n         Permission refusée");
+#ifdef _WIN32
+    // Windows' own code for a refusal, ERROR_ACCESS_DENIED, is EIO's number elsewhere.
+    const auto windowsRefusal =
+        ErrorEscaping([] { throw std::system_error(std::error_code(5, std::system_category())); });
+    ASSERT_TRUE(windowsRefusal);
+    EXPECT_EQ(windowsRefusal->Number(), 70);
+#endif
+
+    const auto outOfRange = ErrorEscaping([] { (void)std::vector<int>().at(1); });
+    ASSERT_TRUE(outOfRange);
+    EXPECT_EQ(outOfRange->Number(), 5);
+    EXPECT_TRUE(outOfRange->Description().starts_with(
+        "Argument ou appel de procédure incorrect\u00A0: erreur imprévue"))
+        << outOfRange->Description();
 }
 
 TEST(ErrorReport, BoxTextIsNumberThenCrLfAndNineSpacesThenDescription) {

@@ -213,6 +213,59 @@ run_any_letter() {
   cmp -s "$folder/$name" "$work/copie.txt" || fail "'$name' is not enciphered as Keyfold enciphers it"
 }
 
+# File $3, named by text $4 typed in the file-name box (over the folder the
+# lists put there, at $5 ms a key), is enciphered under "clef" as Keyfold
+# enciphers a copy; Sealbox is started from folder $2, and $1 names the run.
+encipher_typed_path() {
+  local name=$1 folder=$2 file=$3 typed=$4 delay=$5 report
+  cp "$file" "$work/$name-copy"
+  "${wine[@]}" "$keyfold" "$(windows_path "$work/$name-copy"),clef,C" 2>>"$work/errors"
+  start_recording
+  start_sealbox "$folder" || return
+  click $(at 196 310)  # Text1
+  xdotool key End shift+Home
+  xdotool type --delay "$delay" "$typed"
+  click $(at 100 30)   # Text2
+  xdotool type --delay 120 'clef'
+  click $(at 53 98)    # "&Crypter"
+  if ! timeout 30 tail --pid="$box" -f /dev/null; then
+    report=$("${wine[@]}" "$window_texts" Sealbox 2>>"$work/errors")
+    fail "$name: Sealbox did not end; it says: $(echo "$report" | tr -s '\r\n' ' ')"
+    kill "$box"
+    [ -z "$recording" ] || kill "$recording"
+    return
+  fi
+  ends_with 0
+  check_recording
+  cmp -s "$file" "$work/$name-copy" || fail "$name: the typed file is not enciphered as Keyfold enciphers it"
+}
+
+# A path as the explorer's "Copy as path" gives it: in double quotes.
+run_quoted_path() {
+  local folder
+  folder=$(program_folder quoted)
+  local file="$folder/lettre d'Hélène.txt"
+  printf 'Copié comme chemin.\r\n' >"$file"
+  encipher_typed_path quoted "$folder" "$file" "\"$(windows_path "$file")\"" 120
+}
+
+# A path of about 300 characters, past Windows' classic limit of 260, through
+# folders of ordinary names. Windows refuses it to a program that does not
+# declare itself aware of long paths, Wine does not: this proves only that such
+# a path goes whole through the window and the form.
+run_long_path() {
+  local folder nested file typed
+  folder=$(program_folder long)
+  nested=$folder
+  for i in 1 2 3 4 5; do nested="$nested/dossier-$i-d-un-chemin-plus-long-que-les-classiques"; done
+  mkdir -p "$nested"
+  file="$nested/lettre-au-bout-du-chemin.txt"
+  printf 'Tout au fond.\r\n' >"$file"
+  typed=$(windows_path "$file")
+  echo "long path: ${#typed} characters"
+  encipher_typed_path long "$folder" "$file" "$typed" 40
+}
+
 # What a screen reader reads of the window through the system's accessibility
 # interface. Wine keeps no annotations: the drop-down list of drives, named by
 # one on Windows, reads empty here; the rest are named by their labels or texts.
@@ -247,9 +300,11 @@ run_pick_encipher_and_hear
 run_colours colours-96dpi
 run_read_only
 run_any_letter
+run_quoted_path
+run_long_path
 # Each transform plays the end sound. Wine's sound path here drops one now and
-# then (about one run in four, the recorder or the server's start): one of two
-# must be heard.
+# then (the first one more often than not, the recorder or the server's start):
+# one of four must be heard.
 [ -z "$sound_server" ] || [ "$heard" -gt 0 ] || fail "the end sound was not heard"
 # Twice the density: every place twice as far, the client twice as large.
 set_dpi 192 >/dev/null 2>&1

@@ -8,6 +8,7 @@
 #include "runtime/tests/support/failing_file_system.h"
 #include "runtime/tests/support/scoped_backup_folder.h"
 #include "runtime/tests/support/temporary_folder.h"
+#include "runtime/text/utf8_path.h"
 #include "sealbox/tests/core/colour_file.h"
 #include "sealbox/tests/core/fake_sealbox_services.h"
 #include "sealbox/tests/core/fake_sealbox_view.h"
@@ -60,7 +61,11 @@ class SealboxForm : public ::testing::Test, protected testing::FakeSealboxServic
         form->Handle([this, handler] { (form.get()->*handler)(); });
     }
     void Click(int button, const std::filesystem::path& file, const std::string& password) {
-        view.text1 = file.string();
+        ClickTyped(button, file.string(), password);
+    }
+    // Text1 and Text2 as the user typed them, then the button.
+    void ClickTyped(int button, const std::string& text1, const std::string& password) {
+        view.text1 = text1;
         view.text2 = password;
         form->Handle([this, button] { form->Command1_Click(button); });
     }
@@ -261,6 +266,26 @@ TEST_F(SealboxForm, ChecksTheFileBeforeThePasswordAndEachCheckKeepsTheWindowOpen
     EXPECT_EQ(sound.plays, 0);
     EXPECT_EQ(view.progressValuesSet, 0);
     EXPECT_EQ(ReadBytes(file), plain);
+}
+
+// The explorer's "Copy as path" gives the path in double quotes.
+TEST_F(SealboxForm, APathInDoubleQuotesIsCheckedAndEncipheredAsThePathInsideThem) {
+    const Bytes plain = SampleBytes(5000);
+    const auto file = program / Utf8Path("lettre d'Hélène.txt");
+    WriteBytes(file, plain);
+    const std::string absent = Shown(program / "absent.txt");
+    Open();
+
+    ClickTyped(0, "\"" + absent + "\"", "clef");
+    ClickTyped(0, "\"" + Shown(file) + "\"", "");
+    EXPECT_EQ(dialogs.seen, (Names{"Fichier non trouvé\u00A0: «\u00A0" + absent + "\u00A0»",
+                                   "quel est le mot de passe ?"}));
+    EXPECT_FALSE(form->Ended());
+
+    ClickTyped(0, "\"" + Shown(file) + "\"", "clef");
+    EXPECT_EQ(ReadBytes(file), testing::CipherInOneCall("clef", CipherMode::Encipher, plain));
+    EXPECT_EQ(sound.plays, 1);
+    EXPECT_EQ(end.exitCode, std::optional<int>(0));
 }
 
 TEST_F(SealboxForm, QuitEndsAtOnceEvenWithBothBoxesEmpty) {
