@@ -6,6 +6,7 @@
 #include <shlobj.h>
 // clang-format on
 
+#include "pathwell/platform/windows/shell_call_path.h"
 #include "pathwell/platform/windows/wide_dialog_text.h"
 #include "runtime/text/wide_text.h"
 
@@ -16,8 +17,8 @@ namespace {
 // default of 260 characters would make it fail instead of answering.
 constexpr DWORD kSelectionBufferSize = 65536;
 
-// The browser's path buffer, as many characters as the shell's classic rule.
-constexpr std::size_t kPathBufferSize = 512;
+// The browser's path buffer: room for the longest path the system names.
+constexpr std::size_t kPathBufferSize = 32768;
 
 }  // namespace
 
@@ -43,7 +44,7 @@ std::optional<std::string> WindowsPathDialogs::BrowseForItem(const BrowseSetting
     PIDLIST_ABSOLUTE item = SHBrowseForFolderW(&browse);
     if (item == nullptr) return std::nullopt;
     std::wstring buffer(kPathBufferSize, L' ');
-    SHGetPathFromIDListW(item, buffer.data());
+    SHGetPathFromIDListEx(item, buffer.data(), static_cast<DWORD>(buffer.size()), GPFIDL_DEFAULT);
     CoTaskMemFree(item);
     return PathFromWideBlankBuffer(buffer);
 }
@@ -51,7 +52,7 @@ std::optional<std::string> WindowsPathDialogs::BrowseForItem(const BrowseSetting
 std::string WindowsPathDialogs::ShowOpen(const ChooserSettings& settings) {
     const std::wstring filter = WideFilterText(settings.filter);
     const std::wstring title = Widen(settings.title);
-    const std::wstring initialFolder = Widen(settings.initialFolder);
+    const std::wstring initialFolder = ShellCallPath(settings.initialFolder);
     std::wstring buffer(kSelectionBufferSize, L'\0');
     const std::wstring fileName = Widen(settings.fileName);
     buffer.replace(0, fileName.size(), fileName);
