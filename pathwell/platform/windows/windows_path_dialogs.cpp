@@ -7,6 +7,7 @@
 // clang-format on
 
 #include "pathwell/platform/windows/shell_call_path.h"
+#include "pathwell/platform/windows/shell_item_path.h"
 #include "pathwell/platform/windows/wide_dialog_text.h"
 #include "runtime/text/wide_text.h"
 
@@ -16,9 +17,6 @@ namespace {
 // Room for many files chosen at once: a name list longer than the dialog's
 // default of 260 characters would make it fail instead of answering.
 constexpr DWORD kSelectionBufferSize = 65536;
-
-// The browser's path buffer: room for the longest path the system names.
-constexpr std::size_t kPathBufferSize = 32768;
 
 }  // namespace
 
@@ -43,10 +41,9 @@ std::optional<std::string> WindowsPathDialogs::BrowseForItem(const BrowseSetting
     browse.lParam = 0;
     PIDLIST_ABSOLUTE item = SHBrowseForFolderW(&browse);
     if (item == nullptr) return std::nullopt;
-    std::wstring buffer(kPathBufferSize, L' ');
-    SHGetPathFromIDListEx(item, buffer.data(), static_cast<DWORD>(buffer.size()), GPFIDL_DEFAULT);
+    std::string path = ShellItemPath(item);
     CoTaskMemFree(item);
-    return PathFromWideBlankBuffer(buffer);
+    return path;
 }
 
 std::string WindowsPathDialogs::ShowOpen(const ChooserSettings& settings) {
