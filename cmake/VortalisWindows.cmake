@@ -1,7 +1,8 @@
 # vortalis_windows_resources(target DESCRIPTION text [COMMENTS text] [ICON file])
 # A Windows program's resources: the manifest (common controls 6, per-monitor
-# dots per inch, run as the user who starts it), the icon as resource 1 and the
-# version information in French. Nothing elsewhere.
+# dots per inch, paths beyond 260 characters where the system allows them, run
+# as the user who starts it), the icon as resource 1 and the version
+# information in French. Nothing elsewhere.
 function(vortalis_windows_resources target)
   if(NOT WIN32)
     return()
@@ -25,4 +26,8 @@ function(vortalis_windows_resources target)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/windows/program.rc.in
                  ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc @ONLY)
   target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc)
+  # windres reports no dependencies: without these, a changed manifest or icon
+  # would leave the program with the old one.
+  set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/${target}.rc PROPERTIES
+                              OBJECT_DEPENDS "${VORTALIS_RC_MANIFEST};${ARG_ICON}")
 endfunction()

@@ -3,7 +3,8 @@
 # driven as a person would: it opens on the clipboard's text where and as large
 # as its settings file says, Ctrl+Q writes the file back canonically, three
 # start / quit cycles keep place and size, OK in the font dialog keeps the font,
-# and a colour typed in the colour dialog is painted and saved.
+# a colour typed in the colour dialog is painted and saved, and in a folder
+# whose path is longer than MAX_PATH the file is written and read back.
 #   windows_note_under_wine.sh MEMOLEAF.EXE WINE_PREFIX
 # WINE_PREFIX is this test's alone (made at its first run): the test ends its
 # server.
@@ -46,8 +47,9 @@ find_window() {
 
 note=""
 window=""
+program_folder=$work
 start_note() {
-  (cd "$work" && exec /usr/lib/wine/wine64 Memoleaf.exe) >"$work/errors" 2>&1 &
+  (cd "$program_folder" && exec /usr/lib/wine/wine64 Memoleaf.exe) >"$work/errors" 2>&1 &
   note=$!
   window=$(find_window 'Pense-b')
   [ -n "$window" ] || fail "no note window: $(cat "$work/errors")"
@@ -67,6 +69,16 @@ x_geometry() {
   xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
                           /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
 }
+# Wine's client area lies inside the outer 200,100 300x400 pixels that the
+# file gives, its frame as wide on the left, the right and the bottom.
+placed_as_the_file_says() {
+  local x y w h border
+  read -r x y w h < <(x_geometry "$window")
+  border=$((x - 200))
+  { [ "$border" -ge 0 ] && [ "$border" -le 10 ] && [ $((500 - x - w)) -eq "$border" ] &&
+    [ $((500 - y - h)) -eq "$border" ] && [ $((y - 100)) -gt "$border" ]; } ||
+    fail "$1: the note's client lies at $x,$y ${w}x$h, not inside 200,100 300x400 as the file says"
+}
 
 # A server left from another display would show the note there.
 wineserver -k 2>/dev/null
@@ -74,18 +86,15 @@ start_x_server
 start_window_manager
 
 # Opens on the clipboard's text, placed and sized from the file.
-printf '1500,3000\r\n6000, 4500 \r\nDejaVu Sans,12,0,0\r\n 8454143 , 0 \r\n' >"$settings"
+write_settings() {
+  printf '1500,3000\r\n6000, 4500 \r\nDejaVu Sans,12,0,0\r\n 8454143 , 0 \r\n' >"$1"
+}
+write_settings "$settings"
 expected=$(cat "$settings")
 printf 'Liste : œufs, café\nDeuxième ligne' | xclip -selection clipboard -i
 start_note
 import -window root "$work/opened.png"
-# Wine's client area lies inside the outer 200,100 300x400 pixels that the file
-# gives, its frame as wide on the left, the right and the bottom.
-read -r x y w h < <(x_geometry "$window")
-border=$((x - 200))
-{ [ "$border" -ge 0 ] && [ "$border" -le 10 ] && [ $((500 - x - w)) -eq "$border" ] &&
-  [ $((500 - y - h)) -eq "$border" ] && [ $((y - 100)) -gt "$border" ]; } ||
-  fail "the note's client lies at $x,$y ${w}x$h, not inside 200,100 300x400 as the file says"
+placed_as_the_file_says "at its first start"
 focus_window "$window"
 xdotool key ctrl+a ctrl+c
 sleep 0.5
@@ -161,6 +170,28 @@ xdotool key alt+F4
 timeout 10 tail --pid="$note" -f /dev/null || fail "Alt+F4 did not end the note"
 [ "$(cat "$settings")" = "$saved" ] || fail "Alt+F4 wrote $(sed -n 4p "$settings")"
 echo "Alt+F4 ends the note and leaves the file as it was"
+
+# A copy in a product folder of ordinary names nested past 300 characters:
+# Ctrl+Q writes the file beside it, and the next start reads it from there.
+program_folder=$work
+for level in $(seq 40); do
+  [ "$(printf 'Z:%s' "$program_folder" | wc -m)" -lt 300 ] || break
+  program_folder="$program_folder/Dossier de niveau $level"
+done
+length=$(printf 'Z:%s' "$program_folder" | wc -m)
+mkdir -p "$program_folder"
+cp "$memoleaf" "$program_folder/Memoleaf.exe"
+start_note
+quit_note
+[ -s "$program_folder/Memoleaf.PRM" ] ||
+  fail "Ctrl+Q wrote no Memoleaf.PRM beside the program in a folder of $length characters"
+write_settings "$program_folder/Memoleaf.PRM"
+start_note
+placed_as_the_file_says "in a folder of $length characters"
+quit_note
+[ "$(cat "$program_folder/Memoleaf.PRM")" = "$expected" ] ||
+  fail "in a folder of $length characters, Ctrl+Q wrote $(od -c "$program_folder/Memoleaf.PRM")"
+echo "in a folder of $length characters: the file written beside the program, read back at the next start"
 if [ -n "${MEMOLEAF_SHOTS:-}" ]; then
   mkdir -p "$MEMOLEAF_SHOTS" && cp "$work"/*.png "$MEMOLEAF_SHOTS"/
 fi

@@ -6,6 +6,8 @@
 #include <shlobj.h>
 // clang-format on
 
+#include "pathwell/platform/windows/shell_call_path.h"
+#include "pathwell/platform/windows/shell_item_path.h"
 #include "pathwell/platform/windows/wide_dialog_text.h"
 #include "runtime/text/wide_text.h"
 
@@ -15,9 +17,6 @@ namespace {
 // Room for many files chosen at once: a name list longer than the dialog's
 // default of 260 characters would make it fail instead of answering.
 constexpr DWORD kSelectionBufferSize = 65536;
-
-// The browser's path buffer, as many characters as the shell's classic rule.
-constexpr std::size_t kPathBufferSize = 512;
 
 }  // namespace
 
@@ -42,16 +41,15 @@ std::optional<std::string> WindowsPathDialogs::BrowseForItem(const BrowseSetting
     browse.lParam = 0;
     PIDLIST_ABSOLUTE item = SHBrowseForFolderW(&browse);
     if (item == nullptr) return std::nullopt;
-    std::wstring buffer(kPathBufferSize, L' ');
-    SHGetPathFromIDListW(item, buffer.data());
+    std::string path = ShellItemPath(item);
     CoTaskMemFree(item);
-    return PathFromWideBlankBuffer(buffer);
+    return path;
 }
 
 std::string WindowsPathDialogs::ShowOpen(const ChooserSettings& settings) {
     const std::wstring filter = WideFilterText(settings.filter);
     const std::wstring title = Widen(settings.title);
-    const std::wstring initialFolder = Widen(settings.initialFolder);
+    const std::wstring initialFolder = ShellCallPath(settings.initialFolder);
     std::wstring buffer(kSelectionBufferSize, L'\0');
     const std::wstring fileName = Widen(settings.fileName);
     buffer.replace(0, fileName.size(), fileName);

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 // clang-format on
 
+#include "pathwell/platform/windows/shell_call_path.h"
 #include "pathwell/platform/windows/wide_dialog_text.h"
 #include "pathwell/platform/windows/windows_command_line.h"
 #include "runtime/errors/run_error.h"
@@ -32,18 +33,25 @@ int StartErrorNumber(DWORD error) {
     }
 }
 
+// FindExecutableW takes no size for its answer: it assumes MAX_PATH characters.
+// The one path buffer whose size the system fixes.
+constexpr std::size_t kAssociationBufferSize = 512;
+
 }  // namespace
 
 std::string WindowsShell::FindAssociatedProgram(const std::string& path) {
-    std::wstring buffer(512, L' ');
-    FindExecutableW(Widen(path).c_str(), nullptr, buffer.data());
+    std::wstring buffer(kAssociationBufferSize, L' ');
+    FindExecutableW(ShellCallPath(path).c_str(), nullptr, buffer.data());
     return WideTextBeforeNul(buffer);
 }
 
 std::string WindowsShell::Explorer() const { return "C:\\WINDOWS\\EXPLORER.EXE"; }
 
 void WindowsShell::Start(const LaunchCommand& command, WindowStyle style) {
-    std::wstring line = WideCommandLine(command);  // CreateProcessW may write into it
+    // Only the program is shortened: the relaunch's folder goes to the new
+    // Pathwell as the user named it.
+    const LaunchCommand started{Narrow(ShellCallPath(command.program)), command.argument};
+    std::wstring line = WideCommandLine(started);  // CreateProcessW may write into it
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -58,8 +66,8 @@ void WindowsShell::Start(const LaunchCommand& command, WindowStyle style) {
 }
 
 void WindowsShell::ShellOpen(const std::string& path) {
-    ShellExecuteW(reinterpret_cast<HWND>(form_.Handle()), nullptr, Widen(path).c_str(), nullptr,
-                  nullptr, SW_SHOWNORMAL);
+    ShellExecuteW(reinterpret_cast<HWND>(form_.Handle()), nullptr, ShellCallPath(path).c_str(),
+                  nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 OwnExecutable WindowsShell::RunningExecutable() {

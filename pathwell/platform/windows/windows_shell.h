@@ -7,7 +7,7 @@ namespace vortalis::pathwell {
 
 // The Windows shell: FindExecutableW for the association, CreateProcessW with
 // the window style, ShellExecuteW owned by the form. Paths are UTF-8 here and
-// UTF-16 at the system's calls.
+// UTF-16 at the system's calls, in the form those calls take (ShellCallPath).
 class WindowsShell : public ShellPlatform {
   public:
     explicit WindowsShell(FormWindow& form) : form_(form) {}

@@ -2,8 +2,9 @@
 # The real Pathwell.exe under Wine, on an X server of its own with a window
 # manager, driven as a user would: the chooser opens in the folder its argument
 # names and starts every script picked there, two at once or one whose name no
-# ANSI code page holds; the browser shows the caption above its tree; Escape
-# ends either. Screenshots of both dialogs go to $PATHWELL_SHOTS when it is set.
+# ANSI code page holds; it shows on a folder whose path is longer than
+# MAX_PATH; the browser shows the caption above its tree; Escape ends either.
+# Screenshots of both dialogs go to $PATHWELL_SHOTS when it is set.
 # Usage: windows_pathwell_under_wine.sh PATHWELL.EXE WINE_PREFIX
 set -euo pipefail
 pathwell=$1
@@ -45,6 +46,15 @@ script() { printf '@echo ok> "%s"\r\n' "$(windows_path "$marks/$2.txt")" >"$fold
 script a a
 script b b
 script "Ω été" omega
+# Ordinary names nested until the Windows path passes 300 characters, beyond
+# the 260 that the system's shell calls and dialogs take.
+deep=$scratch
+level=0
+while [ "$(windows_path "$deep" | wc -m)" -lt 300 ]; do
+  level=$((level + 1))
+  deep="$deep/Dossier_de_niveau_$level"
+done
+mkdir -p "$deep"
 
 window_wait_seconds=60  # Wine starts slowly beside other runs
 keys_to() {
@@ -111,6 +121,19 @@ dialog=$(new_window "Choix Fichiers" "$dialog")
 dismiss "$dialog" "Choix Fichiers"
 ended_well "$chooser"
 echo "chooser: opened in its folder, a.bat and b.bat started at once, Ω été.bat started, Escape ended it"
+
+# On a folder deeper than MAX_PATH the chooser is given the folder's short
+# form: handed the long one, Wine's dialog overruns a buffer and never shows.
+# Wine can go no further: its dialog parses no short name (it opens in the
+# current folder instead), and its CreateProcessW expands a short name into a
+# MAX_PATH buffer, so that nothing so deep starts reliably under it.
+"$wine" "$pathwell" "$(windows_path "$deep")" >>"$scratch/pathwell.log" 2>&1 &
+chooser=$!
+dialog=$(new_window "Choix Fichiers")
+[ -n "$dialog" ] || fail "no chooser on a folder of $(windows_path "$deep" | wc -m) characters"
+dismiss "$dialog" "Choix Fichiers"
+ended_well "$chooser"
+echo "chooser: shown on a folder of $(windows_path "$deep" | wc -m) characters, Escape ended it"
 
 # The browser: Wine titles it in English under the C locale; the legend
 # beneath the title is the screenshot's to show.
