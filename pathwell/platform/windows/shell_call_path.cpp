@@ -12,21 +12,6 @@ namespace {
 constexpr std::wstring_view kExtendedPrefix = L"\\\\?\\";
 constexpr std::wstring_view kExtendedNetworkPrefix = L"\\\\?\\UNC\\";
 
-// The full path, with the prefix that lifts the length limit from the system's
-// file calls: "\\?\C:\..." for a drive, "\\?\UNC\server\share\..." for a share.
-std::wstring ExtendedForm(const std::wstring& path) {
-    if (path.starts_with(kExtendedPrefix)) return path;
-    const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (needed == 0) return {};
-    std::wstring full(needed, L'\0');
-    const DWORD length = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
-    if (length == 0 || length >= needed) return {};
-    full.resize(length);
-    if (full.starts_with(L"\\\\.\\")) return {};  // a device, not a file
-    if (full.starts_with(L"\\\\")) return std::wstring(kExtendedNetworkPrefix) + full.substr(2);
-    return std::wstring(kExtendedPrefix) + full;
-}
-
 // The extended form's prefix taken off again: the shell's calls do not take it.
 std::wstring PlainForm(const std::wstring& path) {
     if (path.starts_with(kExtendedNetworkPrefix)) {
@@ -39,8 +24,8 @@ std::wstring PlainForm(const std::wstring& path) {
 // Empty when the system has no short form (a volume without 8.3 names, a
 // missing file).
 std::wstring ShortForm(const std::wstring& path) {
-    const std::wstring extended = ExtendedForm(path);
-    if (extended.empty()) return {};
+    // A long path's form behind the prefix that lifts the length limit.
+    const std::wstring extended = WidePath(std::filesystem::path(path));
     const DWORD needed = GetShortPathNameW(extended.c_str(), nullptr, 0);
     if (needed == 0) return {};
     std::wstring shortForm(needed, L'\0');

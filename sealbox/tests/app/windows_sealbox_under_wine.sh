@@ -14,7 +14,7 @@ keyfold=$2
 window_texts=$3
 accessible_names=$4
 . "$(dirname "$0")/../../../runtime/tests/support/x_session.sh"
-require_tools Xvfb openbox xdotool xwininfo convert import
+require_tools Xvfb openbox xdotool xwininfo convert import xclip
 prefix=""
 for word in "${wine[@]}"; do
   case $word in WINEPREFIX=*) prefix=${word#WINEPREFIX=} ;; esac
@@ -213,18 +213,19 @@ run_any_letter() {
   cmp -s "$folder/$name" "$work/copie.txt" || fail "'$name' is not enciphered as Keyfold enciphers it"
 }
 
-# File $3, named by text $4 typed in the file-name box (over the folder the
-# lists put there, at $5 ms a key), is enciphered under "clef" as Keyfold
-# enciphers a copy; Sealbox is started from folder $2, and $1 names the run.
-encipher_typed_path() {
-  local name=$1 folder=$2 file=$3 typed=$4 delay=$5 report
+# File $3, named by text $4 pasted in the file-name box (over the folder the
+# lists put there), as a path copied from the explorer is, is enciphered under
+# "clef" as Keyfold enciphers a copy; Sealbox is started from folder $2, and $1
+# names the run.
+encipher_pasted_path() {
+  local name=$1 folder=$2 file=$3 pasted=$4 report
   cp "$file" "$work/$name-copy"
   "${wine[@]}" "$keyfold" "$(windows_path "$work/$name-copy"),clef,C" 2>>"$work/errors"
   start_recording
   start_sealbox "$folder" || return
+  printf '%s' "$pasted" | xclip -selection clipboard
   click $(at 196 310)  # Text1
-  xdotool key End shift+Home
-  xdotool type --delay "$delay" "$typed"
+  xdotool key End shift+Home ctrl+v
   click $(at 100 30)   # Text2
   xdotool type --delay 120 'clef'
   click $(at 53 98)    # "&Crypter"
@@ -237,7 +238,7 @@ encipher_typed_path() {
   fi
   ends_with 0
   check_recording
-  cmp -s "$file" "$work/$name-copy" || fail "$name: the typed file is not enciphered as Keyfold enciphers it"
+  cmp -s "$file" "$work/$name-copy" || fail "$name: the pasted file is not enciphered as Keyfold enciphers it"
 }
 
 # A path as the explorer's "Copy as path" gives it: in double quotes.
@@ -246,24 +247,23 @@ run_quoted_path() {
   folder=$(program_folder quoted)
   local file="$folder/lettre d'Hélène.txt"
   printf 'Copié comme chemin.\r\n' >"$file"
-  encipher_typed_path quoted "$folder" "$file" "\"$(windows_path "$file")\"" 120
+  encipher_pasted_path quoted "$folder" "$file" "\"$(windows_path "$file")\""
 }
 
 # A path of about 300 characters, past Windows' classic limit of 260, through
-# folders of ordinary names. Windows refuses it to a program that does not
-# declare itself aware of long paths, Wine does not: this proves only that such
-# a path goes whole through the window and the form.
+# folders of ordinary names. Wine enforces no limit: this proves that such a
+# path goes whole through the window, the form and the file layer's long form.
 run_long_path() {
-  local folder nested file typed
+  local folder nested file pasted
   folder=$(program_folder long)
   nested=$folder
   for i in 1 2 3 4 5; do nested="$nested/dossier-$i-d-un-chemin-plus-long-que-les-classiques"; done
   mkdir -p "$nested"
   file="$nested/lettre-au-bout-du-chemin.txt"
   printf 'Tout au fond.\r\n' >"$file"
-  typed=$(windows_path "$file")
-  echo "long path: ${#typed} characters"
-  encipher_typed_path long "$folder" "$file" "$typed" 40
+  pasted=$(windows_path "$file")
+  echo "long path: ${#pasted} characters"
+  encipher_pasted_path long "$folder" "$file" "$pasted"
 }
 
 # What a screen reader reads of the window through the system's accessibility
