@@ -64,6 +64,24 @@ TEST_F(WindowsRewriteTest, TheReplacementKeepsTheHiddenSystemAndArchiveAttribute
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"coffre.txt"});
 }
 
+TEST_F(WindowsRewriteTest, TheReplacementIsHiddenUntilItTakesTheFilesPlace) {
+    for (const std::filesystem::path& target : {file, folder / "nouveau.txt"}) {
+        SafeFileWriter writer(target);
+        ASSERT_FALSE(writer.Open());
+        std::vector<std::string> names;
+        ASSERT_FALSE(SystemFiles().ListFolder(folder.Path(), names));
+        for (const std::string& name : names) {
+            if (name.starts_with(SafeFileWriter::kTemporaryPrefix)) {
+                EXPECT_TRUE(GetFileAttributesW((folder / name).c_str()) & FILE_ATTRIBUTE_HIDDEN);
+            }
+        }
+        ASSERT_FALSE(writer.Write(newBytes));
+        ASSERT_FALSE(writer.Commit());
+        EXPECT_FALSE(GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+        EXPECT_EQ(ReadBytes(target), newBytes);
+    }
+}
+
 TEST_F(WindowsRewriteTest, TheReplacementKeepsTheOwnerGroupAndAccessList) {
     // The owner may do anything, everyone may read: not what the folder would give.
     ASSERT_TRUE(SetAccessList(file, L"D:P(A;;FA;;;OW)(A;;FR;;;WD)"));
