@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "cipher/tests/one_call_cipher.h"
 #include "cipher/tests/reference_cipher.h"
 #include "runtime/errors/run_error.h"
@@ -251,6 +255,43 @@ TEST_F(TransformFileTest, ANameWithWildcardsIsTakenLiterally) {
     TransformFile(starred, "clef", CipherMode::Encipher, progress);
     EXPECT_EQ(ReadBytes(starred), testing::CipherInOneCall("clef", CipherMode::Encipher, plain));
     EXPECT_EQ(ReadBytes(folder / "ab.txt"), plain);
+}
+#endif
+
+#ifdef _WIN32
+// Where the system can keep other programs from writing a file (Windows), none
+// may while it is transformed, replaced or rewritten in place.
+TEST_F(TransformFileTest, NoOtherProgramMayWriteTheFileWhileItIsTransformed) {
+    struct TryingWrites : TransformProgress {
+        std::filesystem::path file;
+        int refused = 0;
+        int steps = 0;
+        void Begin(std::uint64_t, std::uint64_t) override {}
+        void Step() override {
+            if (steps++ > 0) return;
+            const HANDLE other = CreateFileW(
+                file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+            if (other == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION) {
+                ++refused;
+            } else if (other != INVALID_HANDLE_VALUE) {
+                CloseHandle(other);
+            }
+        }
+    };
+    const Bytes plain = SampleBytes(5000);
+    for (const bool inPlace : {false, true}) {
+        WriteBytes(file, plain);
+        FailingFileSystem refusedFolder(FailingFileSystem::Operation::CreateTemporary,
+                                        std::errc::permission_denied);
+        FileSystem& files = inPlace ? refusedFolder : SystemFiles();
+        TryingWrites trying;
+        trying.file = file;
+        ASSERT_EQ(TransformFile(file, "clef", CipherMode::Encipher, trying, {}, files),
+                  TransformResult::Rewritten);
+        EXPECT_EQ(trying.refused, 1) << (inPlace ? "in place" : "replaced");
+        EXPECT_EQ(ReadBytes(file), CipherInOneCall("clef", CipherMode::Encipher, plain));
+    }
 }
 #endif
 
