@@ -78,8 +78,8 @@ void RefuseNameLostInTheCodePage(const std::filesystem::path& path,
     if (shown == Utf8Text(path)) return;
     throw About(RunError(run_error::kFileNotFound),
                 InFrench(shown) +
-                    " : ce nom a des caractères que la page de code ANSI du système ne "
-                    "transmet pas. Rien n'a été écrit");
+                    ", dont des caractères n'existent pas dans la page de code ANSI du "
+                    "système. Rien n'a été écrit.");
 }
 
 void RefuseUnrecoverableBytes(const KeyedShiftCipher& cipher) {
