@@ -213,22 +213,28 @@ run_any_letter() {
   cmp -s "$folder/$name" "$work/copie.txt" || fail "'$name' is not enciphered as Keyfold enciphers it"
 }
 
-# File $3, named by text $4 pasted in the file-name box (over the folder the
-# lists put there), as a path copied from the explorer is, is enciphered under
-# "clef" as Keyfold enciphers a copy; Sealbox is started from folder $2, and $1
-# names the run.
+# Text $1 pasted in the file-name box (over the folder the lists put there), as
+# a path copied from the explorer is, the password "clef", and "Crypter",
+# returning at once: under Wine here 1 GiB is through in about two seconds.
+paste_and_encipher() {
+  printf '%s' "$1" | xclip -selection clipboard
+  click $(at 196 310)  # Text1
+  xdotool key End shift+Home ctrl+v
+  click $(at 100 30)   # Text2
+  xdotool type --delay 120 'clef'
+  xdotool mousemove --window "$window" $(at 53 98) click 1  # "&Crypter"
+}
+
+# File $3, named by text $4 pasted in the file-name box, is enciphered as
+# Keyfold enciphers a copy; Sealbox is started from folder $2, and $1 names
+# the run.
 encipher_pasted_path() {
   local name=$1 folder=$2 file=$3 pasted=$4 report
   cp "$file" "$work/$name-copy"
   "${wine[@]}" "$keyfold" "$(windows_path "$work/$name-copy"),clef,C" 2>>"$work/errors"
   start_recording
   start_sealbox "$folder" || return
-  printf '%s' "$pasted" | xclip -selection clipboard
-  click $(at 196 310)  # Text1
-  xdotool key End shift+Home ctrl+v
-  click $(at 100 30)   # Text2
-  xdotool type --delay 120 'clef'
-  click $(at 53 98)    # "&Crypter"
+  paste_and_encipher "$pasted"
   if ! timeout 30 tail --pid="$box" -f /dev/null; then
     report=$("${wine[@]}" "$window_texts" Sealbox 2>>"$work/errors")
     fail "$name: Sealbox did not end; it says: $(echo "$report" | tr -s '\r\n' ' ')"
@@ -264,6 +270,57 @@ run_long_path() {
   pasted=$(windows_path "$file")
   echo "long path: ${#pasted} characters"
   encipher_pasted_path long "$folder" "$file" "$pasted"
+}
+
+# A transform killed part-way, as a machine that loses its power or a task
+# manager ends it: the Windows program's own process killed while its hidden
+# temporary file grows. The original must be whole and the temporary file left;
+# the next start, ended at once with Alt+Q, must remove the file and the record
+# in the user's state folder (in the prefix) that named its folder.
+run_killed_mid_transform() {
+  local folder file before temporary written records pasted killed size_mib=1024
+  # The original and its replacement side by side: a quarter as large where
+  # the disk is short.
+  [ "$(df --output=avail -k "$work" | tail -1)" -gt $((3 * 1024 * 1024)) ] || size_mib=256
+  folder=$(program_folder killed)
+  file="$folder/grand.bin"
+  head -c "${size_mib}M" /dev/zero >"$file"  # the cipher changes zeros as any content
+  before=$(cksum <"$file")
+  start_sealbox "$folder" || return
+  pasted=$(date +%s%3N)
+  paste_and_encipher "$(windows_path "$file")"
+  # Past a few MiB the transform is well under way, and far from its end.
+  grown() { [ -n "$(find "$folder" -maxdepth 1 -name '.vortalis-tmp-*' -size +4M)" ]; }
+  if ! wait_for 30 grown; then
+    fail "killed: no temporary file grew beside the file"
+    kill "$box"
+    wait "$box"
+    rm -f "$file"
+    return
+  fi
+  kill -9 "$box"
+  wait "$box" 2>/dev/null
+  killed=$(date +%s%3N)
+  temporary=$(find "$folder" -maxdepth 1 -name '.vortalis-tmp-*')
+  [ -n "$temporary" ] || fail "killed: the temporary file went with its program"
+  written=$(($(stat -c %s "$temporary" 2>/dev/null || echo 0) / 1024 / 1024))
+  [ "$(cksum <"$file")" = "$before" ] || fail "killed: the original changed under a killed transform"
+  [ "$written" -lt "$size_mib" ] || fail "killed: the transform had finished before the kill"
+  records=$(find "$prefix/drive_c/users" -path '*/AppData/Local/vortalis/replacement-*')
+  [ -n "$records" ] || fail "killed: no record in the prefix's state folder named the temporary file's folder"
+
+  start_sealbox "$folder" || { rm -f "$file"; return; }
+  # Its window shows once the start's recovery is done.
+  temporary=$(find "$folder" -maxdepth 1 -name '.vortalis-tmp-*')
+  [ -z "$temporary" ] || fail "killed: the next start left $temporary"
+  records=$(find "$prefix/drive_c/users" -path '*/AppData/Local/vortalis/replacement-*')
+  [ -z "$records" ] || fail "killed: the next start left $records"
+  xdotool key alt+q
+  ends_with 0
+  [ "$(cksum <"$file")" = "$before" ] || fail "killed: the next start changed the original"
+  rm -f "$file"
+  echo "killed $((killed - pasted)) ms after the paste (password and Crypter included)" \
+    "with $written of $size_mib MiB written; the next start removed the temporary file and its record"
 }
 
 # What a screen reader reads of the window through the system's accessibility
@@ -302,6 +359,7 @@ run_read_only
 run_any_letter
 run_quoted_path
 run_long_path
+run_killed_mid_transform
 # Each transform plays the end sound. Wine's sound path here drops one now and
 # then (the first one more often than not, the recorder or the server's start):
 # one of four must be heard.
