@@ -46,6 +46,11 @@ std::string_view ClassicDescription(int number) {
 
 int RunErrorNumber(std::error_code error) {
     using namespace run_error;
+    // A system's own code by its portable meaning where it has one: Windows'
+    // access denied is 5 there, EIO's number here.
+    const std::error_condition condition = error.default_error_condition();
+    if (condition.category() == std::generic_category())
+        error = std::error_code(condition.value(), std::generic_category());
     if (error.category() != std::generic_category() && error.category() != std::system_category()) {
         return kPathFileAccess;
     }

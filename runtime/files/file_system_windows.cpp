@@ -141,13 +141,12 @@ std::error_code FillStatus(HANDLE file, FileStatus& status) {
 constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                                   FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
-// The attributes a file put in the place of `target` shows: the target's, or
-// those of any new file when there is no target.
-DWORD AttributesInPlaceOf(const std::wstring& target) {
-    const DWORD attributes = GetFileAttributesW(target.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & kKeptAttributes) == 0)
+// The attributes a file put in the place of one with `targetAttributes` shows:
+// the target's, or those of any new file when there is no target.
+DWORD AttributesInPlaceOf(DWORD targetAttributes) {
+    if (targetAttributes == INVALID_FILE_ATTRIBUTES || (targetAttributes & kKeptAttributes) == 0)
         return FILE_ATTRIBUTE_NORMAL;
-    return attributes & kKeptAttributes;
+    return targetAttributes & kKeptAttributes;
 }
 
 // The owner, group and access list, explicit or inherited as the original's.
@@ -390,10 +389,11 @@ std::error_code FileSystem::Rename(const std::filesystem::path& from,
                                    const std::filesystem::path& to) {
     const std::wstring source = WidePath(from);
     const std::wstring target = WidePath(to);
+    const DWORD targetAttributes = GetFileAttributesW(target.c_str());
     // Hidden while it was written, it shows as the file it takes the place of.
-    if (!SetFileAttributesW(source.c_str(), AttributesInPlaceOf(target)))
+    if (!SetFileAttributesW(source.c_str(), AttributesInPlaceOf(targetAttributes)))
         return ErrorFromWindows(GetLastError());
-    if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) {
+    if (targetAttributes != INVALID_FILE_ATTRIBUTES) {
         // The replaced file's streams (a downloaded file's mark), security,
         // encryption, compression and identity stay; a move would drop them.
         const DWORD code = Replace(source, target, source + L".old");
