@@ -60,10 +60,10 @@ void Report(benchmark::State& state, std::int64_t bytes) {
 void BM_TransformFile(benchmark::State& state) {
     const std::int64_t bytes = state.range(0) * kMiB;
     const auto file = SampleFile(bytes);
-    vortalis::SilentProgress progress;
+    vortalis::sealbox::SilentProgress progress;
     bool encipher = true;
     for (auto _ : state) {
-        vortalis::TransformFile(
+        vortalis::sealbox::TransformFile(
             file, "mot de passe",
             encipher ? vortalis::CipherMode::Encipher : vortalis::CipherMode::Decipher, progress);
         encipher = !encipher;

@@ -6,7 +6,7 @@
 #include "runtime/process/command_line.h"
 
 int main(int argc, char** argv) {
-    vortalis::Keyfold_frm form;
+    vortalis::keyfold::Keyfold_frm form;
     const auto error = form.Form_Load(vortalis::CommandLineText(argc, argv),
                                       vortalis::CommandLineTextUtf8(argc, argv));
     if (!error) return 0;

@@ -1,6 +1,6 @@
 #include "keyfold/core/keyfold_command_line.h"
 
-namespace vortalis {
+namespace vortalis::keyfold {
 
 KeyfoldFields SplitKeyfoldCommandLine(std::string_view commandLine) {
     KeyfoldFields fields;
@@ -22,4 +22,4 @@ std::optional<CipherMode> ParseKeyfoldMode(std::string_view field) {
     return std::nullopt;
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::keyfold

@@ -6,7 +6,7 @@
 
 #include "cipher/keyed_shift_cipher.h"
 
-namespace vortalis {
+namespace vortalis::keyfold {
 
 struct KeyfoldFields {
     std::string fileName;
@@ -22,4 +22,4 @@ KeyfoldFields SplitKeyfoldCommandLine(std::string_view commandLine);
 // "C" enciphers and "D" deciphers, in either case; anything else is no mode.
 std::optional<CipherMode> ParseKeyfoldMode(std::string_view field);
 
-}  // namespace vortalis
+}  // namespace vortalis::keyfold

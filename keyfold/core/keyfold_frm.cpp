@@ -2,11 +2,11 @@
 
 #include "keyfold/core/keyfold_run.h"
 
-namespace vortalis {
+namespace vortalis::keyfold {
 
 std::optional<RunError> Keyfold_frm::Form_Load(std::string_view commandLine,
                                                std::string_view shownCommandLine) {
     return ErrorEscaping([&] { RunKeyfold(commandLine, files_, shownCommandLine); });
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::keyfold

@@ -6,7 +6,7 @@
 #include "runtime/errors/run_error.h"
 #include "runtime/files/file_system.h"
 
-namespace vortalis {
+namespace vortalis::keyfold {
 
 // `Keyfold_frm` — Keyfold's one form, loaded at start and never shown: its
 // start-up handler is the whole run, and the error box all a user ever sees.
@@ -24,4 +24,4 @@ class Keyfold_frm {
     FileSystem& files_;
 };
 
-}  // namespace vortalis
+}  // namespace vortalis::keyfold

@@ -12,7 +12,7 @@
 #include "runtime/text/ansi_text.h"
 #include "runtime/text/utf8_path.h"
 
-namespace vortalis {
+namespace vortalis::keyfold {
 namespace {
 
 constexpr const char* kCommandLine = "Keyfold \"FICHIER,MOT DE PASSE,C|D\"";
@@ -113,4 +113,4 @@ void RunKeyfold(std::string_view commandLine, FileSystem& files,
     }
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::keyfold

@@ -5,7 +5,7 @@
 
 #include "runtime/files/file_system.h"
 
-namespace vortalis {
+namespace vortalis::keyfold {
 
 // The largest file Keyfold takes: it serves small password files.
 inline constexpr std::uint64_t kKeyfoldLargestFile = 32767;
@@ -19,4 +19,4 @@ inline constexpr std::uint64_t kKeyfoldLargestFile = 32767;
 void RunKeyfold(std::string_view commandLine, FileSystem& files = SystemFiles(),
                 std::string_view shownCommandLine = {});
 
-}  // namespace vortalis
+}  // namespace vortalis::keyfold

@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
     // The colour and font choosers speak French like the rest of the note.
     const vortalis::FrenchInterface french;
 
-    MemoleafWindow window;
+    qt_ui::MemoleafWindow window;
     QtNoteDialogs dialogs(&window);
     QtNoteClipboard clipboard;
     QtNoteSession session;

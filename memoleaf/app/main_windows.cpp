@@ -11,7 +11,7 @@
 
 int main() {
     using namespace vortalis::memoleaf;
-    MemoleafWindow window;
+    win32_ui::MemoleafWindow window;
     if (!window.Created()) {
         vortalis::ShowMessage(kProgramTitle,
                               "La note n'a pas pu s'ouvrir\u00A0: le système n'a pas de zone de "

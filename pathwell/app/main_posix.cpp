@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const vortalis::FrenchInterface french;
 
-    vortalis::pathwell::HiddenForm window;
+    vortalis::pathwell::qt_ui::HiddenForm window;
     const auto services = vortalis::pathwell::MakeDesktopServices(window);
     vortalis::pathwell::Pathwell_frm form(window, services->Dialogs(), services->Shell());
     const auto error = vortalis::ErrorEscaping([&] { form.Form_load(argumentText); });

@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     const std::string argumentText = vortalis::CommandLineTextUtf8(argc, argv);
 
     const auto error = vortalis::ErrorEscaping([&] {
-        vortalis::pathwell::HiddenForm window;
+        vortalis::pathwell::win32_ui::HiddenForm window;
         const auto services = vortalis::pathwell::MakeDesktopServices(window);
         vortalis::pathwell::Pathwell_frm form(window, services->Dialogs(), services->Shell());
         form.Form_load(argumentText);

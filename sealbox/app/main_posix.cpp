@@ -14,7 +14,7 @@
 namespace {
 
 // Ends the program once control is back in its event loop.
-class ApplicationEnd : public vortalis::ProgramEnd {
+class ApplicationEnd : public vortalis::sealbox::ProgramEnd {
   public:
     void End(int exitCode) override { QCoreApplication::exit(exitCode); }
 };
@@ -23,17 +23,17 @@ class ApplicationEnd : public vortalis::ProgramEnd {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    application.setApplicationName(QString::fromUtf8(vortalis::kProgramTitle));
+    application.setApplicationName(QString::fromUtf8(vortalis::sealbox::kProgramTitle));
     const vortalis::FrenchInterface french;
 
-    vortalis::MessageBoxDialogs dialogs;
-    vortalis::QtEndSound endSound;
+    vortalis::sealbox::MessageBoxDialogs dialogs;
+    vortalis::sealbox::QtEndSound endSound;
     ApplicationEnd programEnd;
-    vortalis::MountedVolumes volumes;
-    vortalis::SystemFolderReader folders;
+    vortalis::sealbox::MountedVolumes volumes;
+    vortalis::sealbox::SystemFolderReader folders;
     const vortalis::UserPlaces places;
-    vortalis::SealboxWindow window;
-    vortalis::Sealboxfrm form(
+    vortalis::sealbox::qt_ui::SealboxWindow window;
+    vortalis::sealbox::Sealboxfrm form(
         window, {dialogs, endSound, programEnd, volumes, folders, vortalis::SystemFiles(), places},
         {vortalis::CommandLineText(argc, argv), vortalis::CurrentProgram()});
     window.ForwardEventsTo(form);

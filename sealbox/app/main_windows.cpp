@@ -22,20 +22,20 @@ int main(int argc, char** argv) {
                                               ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&commonControls);
 
-    vortalis::WindowsDialogs dialogs;
-    vortalis::WindowsEndSound endSound;
-    vortalis::QuitMessageEnd programEnd;
-    vortalis::LogicalDrives volumes;
-    vortalis::SystemFolderReader folders;
+    vortalis::sealbox::WindowsDialogs dialogs;
+    vortalis::sealbox::WindowsEndSound endSound;
+    vortalis::sealbox::QuitMessageEnd programEnd;
+    vortalis::sealbox::LogicalDrives volumes;
+    vortalis::sealbox::SystemFolderReader folders;
     const vortalis::UserPlaces places;
-    vortalis::SealboxWindow window;
+    vortalis::sealbox::win32_ui::SealboxWindow window;
     if (!window.Open()) {
-        vortalis::ShowMessage(vortalis::kProgramTitle, "La fenêtre ne peut pas s'ouvrir.",
+        vortalis::ShowMessage(vortalis::sealbox::kProgramTitle, "La fenêtre ne peut pas s'ouvrir.",
                               vortalis::MessageIcon::Critical);
         return 1;
     }
     dialogs.SetOwner(window.Handle());
-    vortalis::Sealboxfrm form(
+    vortalis::sealbox::Sealboxfrm form(
         window, {dialogs, endSound, programEnd, volumes, folders, vortalis::SystemFiles(), places},
         {vortalis::CommandLineTextUtf8(argc, argv), vortalis::CurrentProgram()});
     window.ForwardEventsTo(form);

@@ -2,7 +2,7 @@
 
 #include <new>
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 BackgroundWriter::BackgroundWriter(SafeFileWriter& writer, std::size_t chunkBytes)
     : writer_(writer), chunkBytes_(chunkBytes), buffers_(2 * chunkBytes) {
@@ -69,4 +69,4 @@ void BackgroundWriter::WriteQueued() {
     }
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

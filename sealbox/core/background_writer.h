@@ -10,7 +10,7 @@
 
 #include "runtime/files/safe_file_writer.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 // Writes chunks through a SafeFileWriter on a thread of its own, so that the
 // caller reads and transforms the next chunk while the last one is written. Two
@@ -51,4 +51,4 @@ class BackgroundWriter {
     std::thread thread_;
 };
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

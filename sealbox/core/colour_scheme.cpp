@@ -9,7 +9,7 @@
 #include "runtime/text/text_fields.h"
 #include "runtime/text/utf8_path.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 namespace {
 
 constexpr std::size_t kSkippedFields = 20;
@@ -67,4 +67,4 @@ ColourScheme ReadColourScheme(const std::filesystem::path& path, FileSystem& fil
         "fichier de couleurs " + InFrench(Utf8Text(path)));
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

@@ -8,7 +8,7 @@
 
 #include "runtime/files/file_system.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 // The window's five colours, as Windows colour values (a negative value refers to
 // a system colour).
@@ -33,4 +33,4 @@ ColourScheme ParseColourScheme(std::string_view text,
 // Reads a colour file. Throws RunError when it cannot be read or parsed.
 ColourScheme ReadColourScheme(const std::filesystem::path& path, FileSystem& files = SystemFiles());
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

@@ -2,7 +2,7 @@
 
 #include "runtime/text/utf8_path.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 std::filesystem::path EndSoundPath(const ProgramLocation& program) {
     const std::string& stem = program.stem;
@@ -10,4 +10,4 @@ std::filesystem::path EndSoundPath(const ProgramLocation& program) {
     return program.folder / Utf8Path(kept + "fin.WAV");
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

@@ -3,7 +3,7 @@
 #include "runtime/text/utf8_path.h"
 #include "sealbox/core/platform_folders.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 bool IsOrdinaryFile(const std::filesystem::path& name) {
     FileStatus status;
@@ -40,4 +40,4 @@ std::vector<FolderStep> FolderSteps(const std::string& folder) {
     return steps;
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

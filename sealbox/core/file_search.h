@@ -6,7 +6,7 @@
 
 #include "runtime/files/file_system.h"  // IsHiddenName
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 // Whether `name` names an ordinary file: not a folder, not hidden (by its name,
 // or on Windows by its hidden or system attribute). The name is taken exactly
@@ -33,4 +33,4 @@ struct FolderStep {
 // included: "/", "home", "marie" for "/home/marie".
 std::vector<FolderStep> FolderSteps(const std::string& folder);
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

@@ -8,7 +8,7 @@
 #include "runtime/files/file_system.h"
 #include "runtime/text/utf8_path.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 namespace {
 
 bool ComesBefore(const std::string& left, const std::string& right) {
@@ -51,4 +51,4 @@ std::vector<std::string> SystemFolderReader::OrdinaryFiles(const std::string& fo
     return VisibleEntries(folder, [](const FolderEntry& entry) { return entry.isRegular; });
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 // What the folder and file lists show of a folder. Both throw RunError when the
 // folder cannot be read; hidden entries are left out; names come sorted.
@@ -21,4 +21,4 @@ class SystemFolderReader : public FolderReader {
     std::vector<std::string> OrdinaryFiles(const std::string& folder) override;
 };
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 // The separator this system shows a path of the lists with.
 #ifdef _WIN32
@@ -9,4 +9,4 @@ inline constexpr char kFolderSeparator = '\\';
 inline constexpr char kFolderSeparator = '/';
 #endif
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 void ProgressBarFeed::Begin(std::uint64_t minimum, std::uint64_t maximum) {
     constexpr auto kWidest = static_cast<std::uint64_t>(std::numeric_limits<int>::max());
@@ -29,4 +29,4 @@ void ProgressBarFeed::Step() {
 
 void ProgressBarFeed::Show() { view_.SetProgressBar1Value(static_cast<int>(value_ / scale_)); }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

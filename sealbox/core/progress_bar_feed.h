@@ -5,7 +5,7 @@
 #include "sealbox/core/sealbox_view.h"
 #include "sealbox/core/transform_file.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 // Feeds ProgressBar1 from a file transform. A range too wide for the bar's
 // whole numbers is divided down, and the value is set only when the fill would
@@ -28,4 +28,4 @@ class ProgressBarFeed : public TransformProgress {
     std::uint64_t untilShown_ = 1;
 };
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

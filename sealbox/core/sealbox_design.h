@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <iterator>
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 // The window's controls in their tab order, the ones that take no focus last.
 enum class SealboxPart : std::size_t {
@@ -63,4 +63,4 @@ inline constexpr const char* kDir1Name = "Dossiers";
 inline constexpr const char* kFile1Name = "Fichiers";
 inline constexpr const char* kProgressBar1Name = "Progression";
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

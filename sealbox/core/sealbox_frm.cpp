@@ -10,7 +10,7 @@
 #include "sealbox/core/typed_file_path.h"
 #include "sealbox/core/volumes.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 namespace {
 
 constexpr const char* kFileNotFound = "Fichier non trouvé";
@@ -198,4 +198,4 @@ void Sealboxfrm::EndProgram(int exitCode) {
     services_.programEnd.End(exitCode);
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

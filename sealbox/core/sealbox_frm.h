@@ -9,7 +9,7 @@
 #include "sealbox/core/sealbox_view.h"
 #include "sealbox/core/transform_file.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 // The window's caption: a credit line.
 inline constexpr const char* kCreditCaption =
@@ -86,4 +86,4 @@ class Sealboxfrm {
     bool ended_ = false;
 };
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

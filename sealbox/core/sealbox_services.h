@@ -10,7 +10,7 @@
 #include "runtime/files/user_places.h"
 #include "sealbox/core/folder_reader.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 // The platform things the form logic asks for, behind small interfaces so that tests
 // answer the boxes, hear no sound and end no process.
@@ -56,4 +56,4 @@ struct SealboxServices {
     const UserPlaces& places;
 };
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 // The controls whose colours the colour scheme sets (each button of Command1
 // has a call of its own).
@@ -60,4 +60,4 @@ class SealboxView {
     virtual void HideWindow() = 0;
 };
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

@@ -6,7 +6,7 @@
 #include "runtime/files/safe_file_writer.h"
 #include "sealbox/core/background_writer.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 namespace {
 
 // Blocks are read and written this many at a time (1 MiB): the cipher and the
@@ -118,4 +118,4 @@ TransformResult TransformFile(const std::filesystem::path& path, std::string_vie
     return TransformResult::Rewritten;
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

@@ -8,7 +8,7 @@
 #include "cipher/keyed_shift_cipher.h"
 #include "runtime/files/file_system.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 // Where a file transform reports how far it has gone: once Begin, then one Step
 // per 512-byte block, the file's final block of 0 to 511 bytes included, so that
@@ -46,4 +46,4 @@ TransformResult TransformFile(const std::filesystem::path& path, std::string_vie
                               const LossConfirmation& confirmLoss = {},
                               FileSystem& files = SystemFiles());
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

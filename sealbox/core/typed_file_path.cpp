@@ -3,7 +3,7 @@
 #include "runtime/text/utf8_path.h"
 #include "sealbox/core/file_search.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 std::string TypedFilePath(const std::string& typed) {
     const bool quoted = typed.size() > 2 && typed.front() == '"' && typed.back() == '"';
@@ -11,4 +11,4 @@ std::string TypedFilePath(const std::string& typed) {
     return typed.substr(1, typed.size() - 2);
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

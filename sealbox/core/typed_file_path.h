@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 // The file a path typed in Text1 names. The explorer's "Copy as path" wraps
 // the path in double quotes: when the text as typed names no ordinary file and
@@ -10,4 +10,4 @@ namespace vortalis {
 // name; elsewhere, where one may be, the text as typed is tried first.
 std::string TypedFilePath(const std::string& typed);
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

@@ -4,7 +4,7 @@
 #include "sealbox/core/file_search.h"
 #include "sealbox/core/platform_folders.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 namespace {
 
 // A folder's path as a prefix of the paths inside it, written with the system's
@@ -26,4 +26,4 @@ std::string VolumeHolding(const std::string& folder, const std::vector<std::stri
     return best;
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 // The mounted volume that holds `folder`: the longest mount point that is the
 // folder itself or one of its parents (the folder's root, "/" or "C:\", when no
 // other one is).
 std::string VolumeHolding(const std::string& folder, const std::vector<std::string>& mountPoints);
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

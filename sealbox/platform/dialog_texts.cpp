@@ -1,6 +1,6 @@
 #include "sealbox/platform/dialog_texts.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 std::string LossQuestion(std::uint64_t lostBytes) {
     return "Ce fichier contient " + std::to_string(lostBytes) +
@@ -8,4 +8,4 @@ std::string LossQuestion(std::uint64_t lostBytes) {
            "à 255.\r\n\r\nCrypter quand même ?";
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 // What every system's boxes say: the title they carry and the question asked
 // before bytes 255 are enciphered for good.
@@ -11,4 +11,4 @@ inline constexpr const char* kProgramTitle = "Sealbox";
 
 std::string LossQuestion(std::uint64_t lostBytes);
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

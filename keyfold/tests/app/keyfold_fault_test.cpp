@@ -12,7 +12,7 @@
 #include "runtime/tests/support/scratch_mount.h"
 #include "runtime/tests/support/temporary_folder.h"
 
-namespace vortalis {
+namespace vortalis::keyfold {
 namespace {
 
 using namespace testing;  // the shared test helpers
@@ -106,4 +106,4 @@ TEST(KeyfoldFaults, WithoutAFolderForTheBackupAFileInPlaceIsRefusedUntouched) {
 }
 
 }  // namespace
-}  // namespace vortalis
+}  // namespace vortalis::keyfold

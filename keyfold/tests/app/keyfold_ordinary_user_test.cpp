@@ -6,7 +6,7 @@
 #include "cipher/tests/one_call_cipher.h"
 #include "runtime/tests/support/ordinary_user.h"
 
-namespace vortalis {
+namespace vortalis::keyfold {
 namespace {
 
 using namespace testing;  // the shared test helpers
@@ -31,4 +31,4 @@ TEST_F(KeyfoldOrdinaryUserTest, KeepsTheOwnerGroupModeAttributesAndAccessListOfA
 }
 
 }  // namespace
-}  // namespace vortalis
+}  // namespace vortalis::keyfold

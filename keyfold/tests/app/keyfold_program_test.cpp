@@ -5,7 +5,7 @@
 #include "runtime/tests/support/child_process.h"
 #include "runtime/tests/support/temporary_folder.h"
 
-namespace vortalis {
+namespace vortalis::keyfold {
 namespace {
 
 using namespace testing;  // the shared test helpers
@@ -76,4 +76,4 @@ TEST_F(KeyfoldProgramTest, AnUnreachableDisplayFallsBackToStandardError) {
 }
 
 }  // namespace
-}  // namespace vortalis
+}  // namespace vortalis::keyfold

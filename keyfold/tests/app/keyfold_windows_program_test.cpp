@@ -15,7 +15,7 @@
 #include "runtime/tests/support/windows_process.h"
 #include "runtime/text/utf8_path.h"
 
-namespace vortalis {
+namespace vortalis::keyfold {
 namespace {
 
 using namespace testing;  // the shared test helpers
@@ -196,4 +196,4 @@ TEST_F(KeyfoldWindowsProgramTest, LeavesAFileOverTheLimitUntouched) {
 }
 
 }  // namespace
-}  // namespace vortalis
+}  // namespace vortalis::keyfold

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace vortalis {
+namespace vortalis::keyfold {
 namespace {
 
 void ExpectFields(std::string_view commandLine, const KeyfoldFields& expected) {
@@ -41,4 +41,4 @@ TEST(KeyfoldCommandLine, ModeIsCOrDInEitherCaseAndNothingElse) {
 }
 
 }  // namespace
-}  // namespace vortalis
+}  // namespace vortalis::keyfold

@@ -10,7 +10,7 @@
 #include "runtime/tests/support/temporary_folder.h"
 #include "runtime/text/utf8_path.h"
 
-namespace vortalis {
+namespace vortalis::keyfold {
 namespace {
 
 using namespace testing;  // the shared test helpers
@@ -145,4 +145,4 @@ TEST_F(KeyfoldRunTest, AFailureWhileWritingLeavesTheOriginalIntact) {
 }
 
 }  // namespace
-}  // namespace vortalis
+}  // namespace vortalis::keyfold

@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
         stop == "-" ? vortalis::testing::StoppingFileSystem()
                     : vortalis::testing::StoppingFileSystem(std::stoull(stop));
     try {
-        vortalis::RunKeyfold(vortalis::JoinArguments(argc - 1, argv + 1), files);
+        vortalis::keyfold::RunKeyfold(vortalis::JoinArguments(argc - 1, argv + 1), files);
     } catch (const vortalis::RunError& error) {
         std::fprintf(stderr, "Erreur %d : %s\n", error.Number(), error.what());
         return 1;

@@ -5,7 +5,7 @@
 
 #include "runtime/tests/support/ordinary_user.h"
 
-namespace vortalis {
+namespace vortalis::memoleaf {
 namespace {
 
 class SettingsOrdinaryUserTest : public testing::OrdinaryUserTest {};
@@ -18,4 +18,4 @@ TEST_F(SettingsOrdinaryUserTest, AReadOnlySettingsFileIsRefusedAndKept) {
 }
 
 }  // namespace
-}  // namespace vortalis
+}  // namespace vortalis::memoleaf

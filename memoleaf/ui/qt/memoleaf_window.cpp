@@ -15,7 +15,7 @@
 #include "runtime/qt/twips.h"
 #include "runtime/qt/windows_colour.h"
 
-namespace vortalis::memoleaf {
+namespace vortalis::memoleaf::qt_ui {
 namespace {
 
 // The text box's colours as the window is designed: pale yellow, black.
@@ -220,4 +220,4 @@ bool MemoleafWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-}  // namespace vortalis::memoleaf
+}  // namespace vortalis::memoleaf::qt_ui

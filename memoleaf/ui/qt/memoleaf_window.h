@@ -12,7 +12,7 @@ class QAction;
 class QMenu;
 class QTextEdit;
 
-namespace vortalis::memoleaf {
+namespace vortalis::memoleaf::qt_ui {
 
 // The note's window: the rich-text box and the menu, placed and named as the
 // form knows them. Its events run the form's handlers.
@@ -78,4 +78,4 @@ class MemoleafWindow : public QMainWindow, public NoteWindow {
     QAction* cou = nullptr;
 };
 
-}  // namespace vortalis::memoleaf
+}  // namespace vortalis::memoleaf::qt_ui

@@ -4,7 +4,7 @@
 #include <QPixmap>
 #include <QPolygonF>
 
-namespace vortalis::memoleaf {
+namespace vortalis::memoleaf::qt_ui {
 namespace {
 
 QPixmap DrawLeaf(int side) {
@@ -47,4 +47,4 @@ QIcon NoteIcon() {
     return icon;
 }
 
-}  // namespace vortalis::memoleaf
+}  // namespace vortalis::memoleaf::qt_ui

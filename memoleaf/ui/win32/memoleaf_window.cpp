@@ -7,7 +7,7 @@
 #include "runtime/win32/screen_reader_name.h"
 #include "runtime/win32/system_colour.h"
 
-namespace vortalis::memoleaf {
+namespace vortalis::memoleaf::win32_ui {
 namespace {
 
 // The text box's colours as the window is designed: pale yellow, black.
@@ -183,4 +183,4 @@ void MemoleafWindow::SetTextColours(std::int32_t background, std::int32_t text) 
     AMSREdit1.SetTextColour(win32::PaintColour(text));
 }
 
-}  // namespace vortalis::memoleaf
+}  // namespace vortalis::memoleaf::win32_ui

@@ -7,7 +7,7 @@
 #include "memoleaf/ui/win32/rich_edit.h"
 #include "runtime/win32/window.h"
 
-namespace vortalis::memoleaf {
+namespace vortalis::memoleaf::win32_ui {
 
 // The note's window: the rich-text box and the menu, placed and named as the
 // form knows them. Its events run the form's handlers; closing it other than
@@ -56,4 +56,4 @@ class MemoleafWindow : public win32::Window, public NoteWindow {
     RichEdit AMSREdit1;
 };
 
-}  // namespace vortalis::memoleaf
+}  // namespace vortalis::memoleaf::win32_ui

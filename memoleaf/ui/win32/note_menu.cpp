@@ -5,7 +5,7 @@
 
 #include "memoleaf/core/note_settings.h"
 
-namespace vortalis::memoleaf {
+namespace vortalis::memoleaf::win32_ui {
 namespace {
 
 using namespace note_command;
@@ -57,4 +57,4 @@ HACCEL BuildNoteAccelerators() {
     return CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
 }
 
-}  // namespace vortalis::memoleaf
+}  // namespace vortalis::memoleaf::win32_ui

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace vortalis::memoleaf {
+namespace vortalis::memoleaf::win32_ui {
 
 // The command numbers of the menu "Ordres", named as the form's entries:
 // `cou1` is the first of two, background (index 0) then text (index 1).
@@ -21,4 +21,4 @@ HMENU BuildNoteMenu();
 // DestroyAcceleratorTable.
 HACCEL BuildNoteAccelerators();
 
-}  // namespace vortalis::memoleaf
+}  // namespace vortalis::memoleaf::win32_ui

@@ -2,7 +2,7 @@
 
 #include "runtime/win32/dpi.h"
 
-namespace vortalis::memoleaf {
+namespace vortalis::memoleaf::win32_ui {
 
 DesktopRect TwipsOfPixels(const RECT& pixels, int dpi) {
     return {win32::PixelsToTwips(pixels.left, dpi), win32::PixelsToTwips(pixels.top, dpi),
@@ -17,4 +17,4 @@ RECT PixelsOfTwips(const DesktopRect& twips, int dpi) {
             top + win32::TwipsToPixels(twips.height, dpi)};
 }
 
-}  // namespace vortalis::memoleaf
+}  // namespace vortalis::memoleaf::win32_ui

@@ -4,7 +4,7 @@
 
 #include "memoleaf/core/screen_placement.h"
 
-namespace vortalis::memoleaf {
+namespace vortalis::memoleaf::win32_ui {
 
 // A rectangle of the desktop in pixels, as the system gives a window's outer
 // edges or a screen's work area, in twips at `dpi`.
@@ -14,4 +14,4 @@ DesktopRect TwipsOfPixels(const RECT& pixels, int dpi);
 // edge, so that a window keeps its size wherever it is placed.
 RECT PixelsOfTwips(const DesktopRect& twips, int dpi);
 
-}  // namespace vortalis::memoleaf
+}  // namespace vortalis::memoleaf::win32_ui

@@ -9,7 +9,7 @@
 #include "runtime/text/line_ends.h"
 #include "runtime/text/wide_text.h"
 
-namespace vortalis::memoleaf {
+namespace vortalis::memoleaf::win32_ui {
 namespace {
 
 // RichEdit sizes characters in twips.
@@ -123,4 +123,4 @@ void RichEdit::ApplyCharacters(const CHARFORMAT2W& format) const {
     Send(EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
 }
 
-}  // namespace vortalis::memoleaf
+}  // namespace vortalis::memoleaf::win32_ui

@@ -9,7 +9,7 @@
 #include "memoleaf/core/note_services.h"
 #include "runtime/win32/control.h"
 
-namespace vortalis::memoleaf {
+namespace vortalis::memoleaf::win32_ui {
 
 // The system's rich-text box (RichEdit 4.1 and later). Texts are UTF-8 with LF
 // line ends, as the rest of the program keeps them; the box itself ends its
@@ -44,4 +44,4 @@ class RichEdit : public win32::Control {
     COLORREF background_ = 0;
 };
 
-}  // namespace vortalis::memoleaf
+}  // namespace vortalis::memoleaf::win32_ui

@@ -1,6 +1,6 @@
 #include "pathwell/ui/qt/hidden_form.h"
 
-namespace vortalis::pathwell {
+namespace vortalis::pathwell::qt_ui {
 
 WindowHandle HiddenForm::Handle() { return static_cast<WindowHandle>(widget_.winId()); }
 
@@ -10,4 +10,4 @@ void HiddenForm::SetCaption(const std::string& caption) {
     widget_.setWindowTitle(QString::fromStdString(caption));
 }
 
-}  // namespace vortalis::pathwell
+}  // namespace vortalis::pathwell::qt_ui

@@ -4,7 +4,7 @@
 
 #include "pathwell/core/form_window.h"
 
-namespace vortalis::pathwell {
+namespace vortalis::pathwell::qt_ui {
 
 // The form as a Qt window that is never shown: it still has a native handle
 // and a caption.
@@ -18,4 +18,4 @@ class HiddenForm : public FormWindow {
     QWidget widget_;
 };
 
-}  // namespace vortalis::pathwell
+}  // namespace vortalis::pathwell::qt_ui

@@ -2,7 +2,7 @@
 
 #include "runtime/errors/run_error.h"
 
-namespace vortalis::pathwell {
+namespace vortalis::pathwell::win32_ui {
 
 // Without WS_VISIBLE and never given a ShowWindow: the dialogs it owns are all
 // the user sees, and the class's icon is theirs in the task bar.
@@ -21,4 +21,4 @@ std::string HiddenForm::Caption() const { return window_.Caption(); }
 
 void HiddenForm::SetCaption(const std::string& caption) { window_.SetCaption(caption); }
 
-}  // namespace vortalis::pathwell
+}  // namespace vortalis::pathwell::win32_ui

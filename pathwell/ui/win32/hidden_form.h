@@ -3,7 +3,7 @@
 #include "pathwell/core/form_window.h"
 #include "runtime/win32/window.h"
 
-namespace vortalis::pathwell {
+namespace vortalis::pathwell::win32_ui {
 
 // The form as a top-level window that is never shown: it owns the dialogs and
 // carries the caption they quote.
@@ -25,4 +25,4 @@ class HiddenForm : public FormWindow {
     NeverShownWindow window_;
 };
 
-}  // namespace vortalis::pathwell
+}  // namespace vortalis::pathwell::win32_ui

@@ -6,7 +6,7 @@
 #include "runtime/errors/error_report.h"
 #include "runtime/text/line_ends.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 void MessageBoxDialogs::Show(const std::string& text) {
     ShowMessage(kProgramTitle, text, MessageIcon::None);
@@ -27,4 +27,4 @@ void MessageBoxDialogs::ReportError(const RunError& error) {
     vortalis::ReportError(kProgramTitle, error);
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

@@ -3,7 +3,7 @@
 #include "sealbox/core/sealbox_services.h"
 #include "sealbox/platform/dialog_texts.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 // The program's boxes, titled with its title.
 class MessageBoxDialogs : public SealboxDialogs {
@@ -13,4 +13,4 @@ class MessageBoxDialogs : public SealboxDialogs {
     void ReportError(const RunError& error) override;
 };
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

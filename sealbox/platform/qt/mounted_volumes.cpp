@@ -4,7 +4,7 @@
 #include <QStorageInfo>
 #include <algorithm>
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 std::vector<std::string> MountedVolumes::MountPoints() {
     std::vector<std::string> mountPoints;
@@ -18,4 +18,4 @@ std::vector<std::string> MountedVolumes::MountPoints() {
     return mountPoints;
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

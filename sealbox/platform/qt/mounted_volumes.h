@@ -2,7 +2,7 @@
 
 #include "sealbox/core/sealbox_services.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 // The volumes the system has mounted that hold folders (not single files mounted
 // on their own), each named once.
@@ -11,4 +11,4 @@ class MountedVolumes : public VolumeList {
     std::vector<std::string> MountPoints() override;
 };
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

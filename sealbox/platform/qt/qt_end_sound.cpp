@@ -2,7 +2,7 @@
 
 #include "runtime/process/companion_module.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 void QtEndSound::Play() {
     std::error_code ignored;
@@ -15,4 +15,4 @@ void QtEndSound::Play() {
     play(reinterpret_cast<const char*>(path.c_str()));
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

@@ -2,7 +2,7 @@
 
 #include "sealbox/core/sealbox_services.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 // Plays the end sound with Qt Multimedia, from a module opened only then, and waits
 // for it, three seconds at most. Without the file, the module or an audio output
@@ -16,4 +16,4 @@ class QtEndSound : public EndSound {
     std::filesystem::path file_;
 };
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

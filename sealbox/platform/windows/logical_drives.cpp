@@ -6,7 +6,7 @@
 
 #include "runtime/text/wide_text.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 std::vector<std::string> DriveRoots(std::wstring_view driveStrings) {
     std::vector<std::string> roots;
@@ -31,4 +31,4 @@ std::vector<std::string> LogicalDrives::MountPoints() {
     }
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

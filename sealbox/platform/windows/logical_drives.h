@@ -6,7 +6,7 @@
 
 #include "sealbox/core/sealbox_services.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 // The system's drives by their roots ("C:\", "Z:\"), ready or not: a drive
 // without a medium is listed, and saying so is the folder list's job.
@@ -19,4 +19,4 @@ class LogicalDrives : public VolumeList {
 // with another.
 std::vector<std::string> DriveRoots(std::wstring_view driveStrings);
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

@@ -4,7 +4,7 @@
 
 #include "sealbox/core/sealbox_services.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 // Ends the program once control is back in its message loop, with this code.
 class QuitMessageEnd : public ProgramEnd {
@@ -12,4 +12,4 @@ class QuitMessageEnd : public ProgramEnd {
     void End(int exitCode) override { PostQuitMessage(exitCode); }
 };
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

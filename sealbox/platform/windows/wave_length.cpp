@@ -3,7 +3,7 @@
 #include <cstring>
 #include <optional>
 
-namespace vortalis {
+namespace vortalis::sealbox {
 namespace {
 
 std::uint32_t Little32(std::span<const std::uint8_t> bytes, std::size_t at) {
@@ -34,4 +34,4 @@ std::chrono::milliseconds WaveLength(std::span<const std::uint8_t> file) {
     return {};
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

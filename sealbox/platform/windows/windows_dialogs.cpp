@@ -4,7 +4,7 @@
 #include "runtime/text/wide_text.h"
 #include "sealbox/platform/dialog_texts.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 int WindowsDialogs::Box(const std::string& text, UINT style) const {
     return MessageBoxW(owner_, Widen(text).c_str(), Widen(kProgramTitle).c_str(), style);
@@ -20,4 +20,4 @@ void WindowsDialogs::ReportError(const RunError& error) {
     Box(ErrorBoxText(error), MB_OK | MB_ICONHAND);
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

@@ -4,7 +4,7 @@
 
 #include "sealbox/core/sealbox_services.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 // The system's message boxes, titled with the program's title and owned by its
 // window, so that the window takes no click while one is open.
@@ -22,4 +22,4 @@ class WindowsDialogs : public SealboxDialogs {
     HWND owner_ = nullptr;
 };
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

@@ -12,7 +12,7 @@
 
 #include "sealbox/platform/windows/wave_length.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 namespace {
 
 std::chrono::milliseconds LengthOfWaveFile(const std::filesystem::path& file) {
@@ -34,4 +34,4 @@ void WindowsEndSound::Play() {
     std::this_thread::sleep_until(start + LengthOfWaveFile(file_) + kServerLatency);
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

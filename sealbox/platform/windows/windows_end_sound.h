@@ -2,7 +2,7 @@
 
 #include "sealbox/core/sealbox_services.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 
 // Plays the end sound through the system's wave player and returns when it has
 // ended; at once, in silence, without the file or a sound device.
@@ -15,4 +15,4 @@ class WindowsEndSound : public EndSound {
     std::filesystem::path file_;
 };
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

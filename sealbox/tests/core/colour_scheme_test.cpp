@@ -5,7 +5,7 @@
 #include "runtime/errors/run_error.h"
 #include "runtime/tests/support/temporary_folder.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 namespace {
 
 std::string TwentyFields() {
@@ -64,4 +64,4 @@ TEST(ColourSchemeTest, AnErrorNamesTheColourFileAndTheField) {
 }
 
 }  // namespace
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

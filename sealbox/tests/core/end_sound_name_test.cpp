@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace vortalis {
+namespace vortalis::sealbox {
 namespace {
 
 TEST(EndSoundNameTest, IsTheProgramsNameLessThreeCharactersThenFin) {
@@ -13,4 +13,4 @@ TEST(EndSoundNameTest, IsTheProgramsNameLessThreeCharactersThenFin) {
 }
 
 }  // namespace
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

@@ -19,7 +19,7 @@ namespace vortalis::testing {
 
 // Boxes that keep what they said, in order; the loss question is answered with
 // `goOn`.
-struct FakeDialogs : SealboxDialogs {
+struct FakeDialogs : sealbox::SealboxDialogs {
     std::vector<std::string> seen;
     bool goOn = false;
     void Show(const std::string& text) override { seen.push_back(text); }
@@ -32,26 +32,26 @@ struct FakeDialogs : SealboxDialogs {
     }
 };
 
-struct FakeEndSound : EndSound {
+struct FakeEndSound : sealbox::EndSound {
     std::filesystem::path file;
     int plays = 0;
     void SetFileName(const std::filesystem::path& name) override { file = name; }
     void Play() override { ++plays; }
 };
 
-struct FakeProgramEnd : ProgramEnd {
+struct FakeProgramEnd : sealbox::ProgramEnd {
     std::optional<int> exitCode;
     void End(int code) override { exitCode = code; }
 };
 
-struct FakeVolumes : VolumeList {
+struct FakeVolumes : sealbox::VolumeList {
     std::vector<std::string> mountPoints;
     std::vector<std::string> MountPoints() override { return mountPoints; }
 };
 
 // Folders a test lists by their normal paths; any other is not there, as the
 // system's reader says of a missing folder.
-struct FakeFolders : FolderReader {
+struct FakeFolders : sealbox::FolderReader {
     struct Listing {
         std::vector<std::string> subfolders;
         std::vector<std::string> files;
@@ -101,10 +101,10 @@ struct FakeSealboxServices {
     // A folder's path as the lists show it, with the system's separator.
     static std::string Shown(std::filesystem::path path) { return Utf8Text(path.make_preferred()); }
 
-    SealboxServices Services(FileSystem& files = SystemFiles()) {
+    sealbox::SealboxServices Services(FileSystem& files = SystemFiles()) {
         return {dialogs, sound, end, volumes, folders, files, places};
     }
-    SealboxStart Start(const std::string& commandLine) const {
+    sealbox::SealboxStart Start(const std::string& commandLine) const {
         return {commandLine, {program, "Sealbox", "Sealbox"}};
     }
 };

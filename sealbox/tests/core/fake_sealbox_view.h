@@ -11,7 +11,7 @@ namespace vortalis::testing {
 
 // A window that keeps what the form logic shows on it and answers what it
 // reads from the fields a test sets.
-class FakeSealboxView : public SealboxView {
+class FakeSealboxView : public sealbox::SealboxView {
   public:
     std::string text1;
     std::string text2;
@@ -65,7 +65,7 @@ class FakeSealboxView : public SealboxView {
         if (onProgress) onProgress();
     }
     void ClearProgressBar1() override { progressCleared = true; }
-    void SetBackAndForeColor(SealboxControl control, std::int32_t back,
+    void SetBackAndForeColor(sealbox::SealboxControl control, std::int32_t back,
                              std::int32_t fore) override {
         painted.push_back(Name(control) + ".BackColor=" + std::to_string(back));
         painted.push_back(Name(control) + ".ForeColor=" + std::to_string(fore));
@@ -77,7 +77,7 @@ class FakeSealboxView : public SealboxView {
     void SetCaption(const std::string& text) override { caption = text; }
     void HideWindow() override { hidden = true; }
 
-    static std::string Name(SealboxControl control) {
+    static std::string Name(sealbox::SealboxControl control) {
         // In the order SealboxControl names them.
         constexpr const char* kNames[] = {"Drive1", "Dir1", "File1", "Text1",
                                           "Text2",  "Form", "Label2"};

@@ -6,7 +6,7 @@
 #include "runtime/text/utf8_path.h"
 #include "sealbox/core/platform_folders.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 namespace {
 
 using testing::TemporaryFolder;
@@ -82,4 +82,4 @@ TEST(FileSearchTest, AnyLetterOfANameReachesTheFileAndComesBack) {
 }
 
 }  // namespace
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

@@ -11,7 +11,7 @@
 #include "runtime/tests/support/temporary_folder.h"
 #include "sealbox/core/file_search.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 namespace {
 
 using testing::TemporaryFolder;
@@ -42,4 +42,4 @@ TEST(FolderReaderTest, ListsVisibleSubfoldersAndFilesApartInOrder) {
 }
 
 }  // namespace
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

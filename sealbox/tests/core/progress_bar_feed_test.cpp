@@ -6,7 +6,7 @@
 
 #include "sealbox/tests/core/fake_sealbox_view.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 namespace {
 
 class ProgressBarFeedTest : public ::testing::Test {
@@ -71,4 +71,4 @@ TEST_F(ProgressBarFeedTest, FiveBillionBlocksFitTheBarAndFillItAPixelAtATime) {
 }
 
 }  // namespace
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

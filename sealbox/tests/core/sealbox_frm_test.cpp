@@ -13,7 +13,7 @@
 #include "sealbox/tests/core/fake_sealbox_services.h"
 #include "sealbox/tests/core/fake_sealbox_view.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 namespace {
 
 using namespace testing;  // the shared test helpers
@@ -413,4 +413,4 @@ TEST_F(SealboxForm, ClosingTheWindowEndsTheProgram) {
 }
 
 }  // namespace
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

@@ -11,7 +11,7 @@
 #include "runtime/tests/support/temporary_folder.h"
 #include "sealbox/core/transform_file.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 namespace {
 
 using namespace testing;  // the shared test helpers
@@ -51,4 +51,4 @@ TEST(SealboxFaults, AFullDiskGivesErrorDiskFullAndKeepsTheFile) {
 }
 
 }  // namespace
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

@@ -7,7 +7,7 @@
 #include "cipher/tests/reference_cipher.h"
 #include "runtime/tests/support/ordinary_user.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 namespace {
 
 using namespace testing;  // the shared test helpers
@@ -53,4 +53,4 @@ TEST_F(SealboxOrdinaryUserTest, TransformsAWritableFileInAFolderTheUserMayNotWri
 }
 
 }  // namespace
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

@@ -14,7 +14,7 @@
 #include "runtime/tests/support/scoped_backup_folder.h"
 #include "runtime/tests/support/temporary_folder.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 namespace {
 
 using namespace testing;  // the shared test helpers
@@ -296,4 +296,4 @@ TEST_F(TransformFileTest, NoOtherProgramMayWriteTheFileWhileItIsTransformed) {
 #endif
 
 }  // namespace
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

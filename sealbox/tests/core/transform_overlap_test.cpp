@@ -19,7 +19,7 @@
 #include "runtime/tests/support/temporary_folder.h"
 #include "sealbox/core/transform_file.h"
 
-namespace vortalis {
+namespace vortalis::sealbox {
 namespace {
 
 using namespace testing;  // the shared test helpers
@@ -206,4 +206,4 @@ TEST_F(TransformOverlapTest, ProgressAndTheLossQuestionStayOnTheCallingThread) {
 }
 
 }  // namespace
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

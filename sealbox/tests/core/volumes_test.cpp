@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace vortalis {
+namespace vortalis::sealbox {
 namespace {
 
 TEST(VolumesTest, AFolderLiesOnTheDeepestMountPointAboveIt) {
@@ -23,4 +23,4 @@ TEST(VolumesTest, AFolderLiesOnItsDriveAndOnItsOwnRootWhenNoDriveHoldsIt) {
 #endif
 
 }  // namespace
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

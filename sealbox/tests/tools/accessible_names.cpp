@@ -6,9 +6,9 @@
 #include "sealbox/ui/win32/sealbox_window.h"
 
 int main() {
-    vortalis::SealboxWindow window;
+    vortalis::sealbox::win32_ui::SealboxWindow window;
     if (!window.Open()) return 1;
-    window.SetCaption(vortalis::kCreditCaption);
+    window.SetCaption(vortalis::sealbox::kCreditCaption);
     window.Show();
     vortalis::testing::PrintAccessibleNames(window.Handle());
     return 0;

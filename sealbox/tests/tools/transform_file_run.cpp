@@ -24,12 +24,12 @@ int main(int argc, char** argv) {
     vortalis::testing::StoppingFileSystem files =
         argc == 5 ? vortalis::testing::StoppingFileSystem(std::stoull(argv[4]))
                   : vortalis::testing::StoppingFileSystem();
-    vortalis::SilentProgress progress;
+    vortalis::sealbox::SilentProgress progress;
     const auto mode = std::string(argv[3]) == "C" ? vortalis::CipherMode::Encipher
                                                   : vortalis::CipherMode::Decipher;
     try {
         vortalis::RecoverInterruptedRewrites(files);
-        vortalis::TransformFile(argv[1], argv[2], mode, progress, {}, files);
+        vortalis::sealbox::TransformFile(argv[1], argv[2], mode, progress, {}, files);
     } catch (const vortalis::RunError& error) {
         std::fprintf(stderr, "Erreur %d : %s\n", error.Number(), error.what());
         return 1;

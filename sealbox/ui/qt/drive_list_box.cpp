@@ -2,7 +2,7 @@
 
 #include <QSignalBlocker>
 
-namespace vortalis {
+namespace vortalis::sealbox::qt_ui {
 
 DriveListBox::DriveListBox(QWidget* parent) : QComboBox(parent) {
     connect(this, &QComboBox::currentIndexChanged, this, &DriveListBox::Changed);
@@ -28,4 +28,4 @@ void DriveListBox::SetDrive(const std::string& mountPoint) {
     setCurrentIndex(index);
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox::qt_ui

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace vortalis {
+namespace vortalis::sealbox::qt_ui {
 
 // The drives of this platform: the mounted volumes, named by their mount points.
 // Only the user's choice raises Changed: the form logic raises the change of a
@@ -24,4 +24,4 @@ class DriveListBox : public QComboBox {
     void Changed();
 };
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox::qt_ui

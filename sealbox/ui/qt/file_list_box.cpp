@@ -2,7 +2,7 @@
 
 #include <QSignalBlocker>
 
-namespace vortalis {
+namespace vortalis::sealbox::qt_ui {
 
 FileListBox::FileListBox(QWidget* parent) : QListWidget(parent) {
     // Selection, not the current row: the focus alone moves the current row.
@@ -22,4 +22,4 @@ std::string FileListBox::SelectedName() const {
     return selected.isEmpty() ? std::string() : selected.front()->text().toStdString();
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox::qt_ui

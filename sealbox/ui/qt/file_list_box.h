@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace vortalis {
+namespace vortalis::sealbox::qt_ui {
 
 // The ordinary files of one folder. Choosing one, with the mouse or the keys,
 // raises Clicked.
@@ -22,4 +22,4 @@ class FileListBox : public QListWidget {
     void Clicked();
 };
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox::qt_ui

@@ -5,7 +5,7 @@
 #include "sealbox/core/file_search.h"
 #include "sealbox/ui/qt/sealbox_icon.h"
 
-namespace vortalis {
+namespace vortalis::sealbox::qt_ui {
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
@@ -50,4 +50,4 @@ void FolderListBox::AddEntry(const std::string& name, const std::string& path, i
     item->setData(kDepthRole, depth);
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox::qt_ui

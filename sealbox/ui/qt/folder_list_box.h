@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace vortalis {
+namespace vortalis::sealbox::qt_ui {
 
 // A folder list in the classic manner: the path from the root down, each folder
 // one step further in, then the subfolders of the open one. Opening an entry
@@ -24,4 +24,4 @@ class FolderListBox : public QListWidget {
     void AddEntry(const std::string& name, const std::string& path, int depth, bool open);
 };
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox::qt_ui

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QProxyStyle>
 
-namespace vortalis {
+namespace vortalis::sealbox::qt_ui {
 namespace {
 
 // The style decides which character a password shows; this one shows "#" at once,
@@ -29,4 +29,4 @@ PasswordBox::PasswordBox(QWidget* parent) : QLineEdit(parent) {
     setEchoMode(QLineEdit::Password);
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox::qt_ui

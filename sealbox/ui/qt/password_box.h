@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-namespace vortalis {
+namespace vortalis::sealbox::qt_ui {
 
 // A text box for a password: every character shows as "#", and the text can be
 // neither copied nor cut.
@@ -12,4 +12,4 @@ class PasswordBox : public QLineEdit {
     explicit PasswordBox(QWidget* parent = nullptr);
 };
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox::qt_ui

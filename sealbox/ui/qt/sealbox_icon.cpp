@@ -4,7 +4,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 
-namespace vortalis {
+namespace vortalis::sealbox::qt_ui {
 
 QIcon SealboxIcon() {
     QIcon icon;
@@ -57,4 +57,4 @@ QIcon FolderIcon(bool open) {
     return icons[open ? 1 : 0];
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox::qt_ui

@@ -2,7 +2,7 @@
 
 #include <QIcon>
 
-namespace vortalis {
+namespace vortalis::sealbox::qt_ui {
 
 // The window's own icon, a padlock, drawn rather than shipped.
 QIcon SealboxIcon();
@@ -11,4 +11,4 @@ QIcon SealboxIcon();
 // have Qt search the icon themes and load its image plugins at every start.
 QIcon FolderIcon(bool open);
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox::qt_ui

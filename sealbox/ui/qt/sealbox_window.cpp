@@ -12,7 +12,7 @@
 #include "sealbox/core/sealbox_design.h"
 #include "sealbox/ui/qt/sealbox_icon.h"
 
-namespace vortalis {
+namespace vortalis::sealbox::qt_ui {
 namespace {
 
 constexpr double kDesignFontPoints = 8;
@@ -231,4 +231,4 @@ void SealboxWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox::qt_ui

@@ -14,7 +14,7 @@
 #include "sealbox/ui/qt/folder_list_box.h"
 #include "sealbox/ui/qt/password_box.h"
 
-namespace vortalis {
+namespace vortalis::sealbox::qt_ui {
 
 // The window's controls, named as the form logic knows them.
 struct SealboxControls {
@@ -74,4 +74,4 @@ class SealboxWindow : public QWidget, public SealboxView {
     Sealboxfrm* form_ = nullptr;
 };
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox::qt_ui

@@ -5,7 +5,7 @@
 #include "runtime/win32/control.h"
 #include "runtime/win32/system_colour.h"
 
-namespace vortalis {
+namespace vortalis::sealbox::win32_ui {
 
 ControlColours::~ControlColours() {
     if (brush_ != nullptr) DeleteObject(brush_);
@@ -51,4 +51,4 @@ void DrawButton(const DRAWITEMSTRUCT& item, const ControlColours& colours, HFONT
     }
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox::win32_ui

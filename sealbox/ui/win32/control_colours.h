@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace vortalis {
+namespace vortalis::sealbox::win32_ui {
 
 // A control's background and text, kept as the stored colour values (a system
 // colour follows the system's changes) with the brush its background paints with.
@@ -38,4 +38,4 @@ class ControlColours {
 // raised or pressed, with its caption's "&" letter underlined.
 void DrawButton(const DRAWITEMSTRUCT& item, const ControlColours& colours, HFONT font, int dpi);
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox::win32_ui

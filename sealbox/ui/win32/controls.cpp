@@ -4,7 +4,7 @@
 
 #include "runtime/text/wide_text.h"
 
-namespace vortalis {
+namespace vortalis::sealbox::win32_ui {
 namespace {
 
 constexpr DWORD kFocusable = WS_TABSTOP | WS_GROUP;
@@ -123,4 +123,4 @@ int ProgressBar::Width() const {
     return client.right - client.left;
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox::win32_ui

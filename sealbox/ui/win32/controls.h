@@ -6,7 +6,7 @@
 
 #include "runtime/win32/control.h"
 
-namespace vortalis {
+namespace vortalis::sealbox::win32_ui {
 
 // The kinds of system control Sealbox's window uses, each saying in its own
 // words what it does, so that the window sends no message itself. Every one of
@@ -78,4 +78,4 @@ class ProgressBar : public win32::Control {
     int Width() const;
 };
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox::win32_ui

@@ -5,7 +5,7 @@
 #include "runtime/text/wide_text.h"
 #include "sealbox/core/file_search.h"
 
-namespace vortalis {
+namespace vortalis::sealbox::win32_ui {
 namespace {
 
 constexpr int kIndentPixels = 10;  // at 96 dots per inch
@@ -122,4 +122,4 @@ void FolderListBox::Draw(const DRAWITEMSTRUCT& item, COLORREF back, COLORREF for
     if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(dc, &item.rcItem);
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox::win32_ui

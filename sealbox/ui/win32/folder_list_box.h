@@ -7,7 +7,7 @@
 
 #include "sealbox/ui/win32/controls.h"
 
-namespace vortalis {
+namespace vortalis::sealbox::win32_ui {
 
 // A folder list in the classic manner: the path from the root down, each folder
 // one step further in and drawn open, then the subfolders of the open one.
@@ -37,4 +37,4 @@ class FolderListBox : public ListBox {
     std::vector<Entry> entries_;
 };
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox::win32_ui

@@ -2,7 +2,7 @@
 
 #include "runtime/win32/dpi.h"
 
-namespace vortalis {
+namespace vortalis::sealbox::win32_ui {
 
 SealboxLayout SealboxLayoutAt(int dpi) {
     SealboxLayout layout;
@@ -15,4 +15,4 @@ SealboxLayout SealboxLayoutAt(int dpi) {
     return layout;
 }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox::win32_ui

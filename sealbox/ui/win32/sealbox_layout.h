@@ -6,7 +6,7 @@
 
 #include "sealbox/core/sealbox_design.h"
 
-namespace vortalis {
+namespace vortalis::sealbox::win32_ui {
 
 // Where the controls lie at some dots per inch, and the client area they fill.
 struct SealboxLayout {
@@ -21,4 +21,4 @@ struct SealboxLayout {
 // The window as it was designed, in twips, turned into pixels at `dpi`.
 SealboxLayout SealboxLayoutAt(int dpi);
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox::win32_ui

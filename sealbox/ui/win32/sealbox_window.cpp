@@ -10,7 +10,7 @@
 #include "sealbox/core/colour_scheme.h"
 #include "sealbox/ui/win32/sealbox_layout.h"
 
-namespace vortalis {
+namespace vortalis::sealbox::win32_ui {
 namespace {
 
 constexpr wchar_t kClassName[] = L"VortalisSealbox";
@@ -390,4 +390,4 @@ void SealboxWindow::SetCaption(const std::string& caption) { Window::SetCaption(
 
 void SealboxWindow::HideWindow() { ShowWindow(Handle(), SW_HIDE); }
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox::win32_ui

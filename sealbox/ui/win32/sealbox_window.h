@@ -12,7 +12,7 @@
 #include "sealbox/ui/win32/controls.h"
 #include "sealbox/ui/win32/folder_list_box.h"
 
-namespace vortalis {
+namespace vortalis::sealbox::win32_ui {
 
 // The window's controls, named as the form logic knows them.
 struct SealboxControls {
@@ -100,4 +100,4 @@ class SealboxWindow : public win32::Window, public SealboxView {
     Sealboxfrm* form_ = nullptr;
 };
 
-}  // namespace vortalis
+}  // namespace vortalis::sealbox::win32_ui

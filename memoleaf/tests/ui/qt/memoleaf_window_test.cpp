@@ -18,7 +18,7 @@
 #include "runtime/tests/support/fake_user_places.h"
 #include "runtime/tests/support/temporary_folder.h"
 
-namespace vortalis::memoleaf {
+namespace vortalis::memoleaf::qt_ui {
 namespace {
 
 const std::string kExampleFile = "0,0\r\n4995, 4995 \r\nArial,9,0,0\r\n 8454143 , 0 \r\n";
@@ -204,7 +204,7 @@ class MemoleafWindowTest : public QObject {
     }
 };
 
-}  // namespace vortalis::memoleaf
+}  // namespace vortalis::memoleaf::qt_ui
 
-QTEST_MAIN(vortalis::memoleaf::MemoleafWindowTest)
+QTEST_MAIN(vortalis::memoleaf::qt_ui::MemoleafWindowTest)
 #include "memoleaf_window_test.moc"

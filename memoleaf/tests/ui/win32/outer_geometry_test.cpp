@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace vortalis::memoleaf {
+namespace vortalis::memoleaf::win32_ui {
 namespace {
 
 TEST(OuterGeometry, StoredTwipsBecomeTheWindowsPixelsAndComeBackAt96Dpi) {
@@ -39,4 +39,4 @@ TEST(OuterGeometry, AWindowPartlyOffTheScreenKeepsItsNegativeEdges) {
 }
 
 }  // namespace
-}  // namespace vortalis::memoleaf
+}  // namespace vortalis::memoleaf::win32_ui

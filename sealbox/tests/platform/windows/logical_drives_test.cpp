@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-namespace vortalis {
+namespace vortalis::sealbox {
 namespace {
 
 using Roots = std::vector<std::string>;
@@ -30,4 +30,4 @@ TEST(LogicalDrivesTest, EveryDriveOfTheSystemIsARootAndTheSystemsDriveIsListed) 
 }
 
 }  // namespace
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace vortalis {
+namespace vortalis::sealbox {
 namespace {
 
 void Append32(std::vector<std::uint8_t>& bytes, std::uint32_t value) {
@@ -50,4 +50,4 @@ TEST(WaveLength, IsTheDataOverTheByteRate) {
 }
 
 }  // namespace
-}  // namespace vortalis
+}  // namespace vortalis::sealbox

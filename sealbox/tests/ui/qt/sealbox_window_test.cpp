@@ -10,7 +10,7 @@
 #include "sealbox/tests/core/colour_file.h"
 #include "sealbox/tests/core/fake_sealbox_services.h"
 
-namespace vortalis {
+namespace vortalis::sealbox::qt_ui {
 namespace {
 
 using testing::ReadBytes;
@@ -196,7 +196,7 @@ class SealboxWindowTest : public QObject {
 };
 
 }  // namespace
-}  // namespace vortalis
+}  // namespace vortalis::sealbox::qt_ui
 
-QTEST_MAIN(vortalis::SealboxWindowTest)
+QTEST_MAIN(vortalis::sealbox::qt_ui::SealboxWindowTest)
 #include "sealbox_window_test.moc"

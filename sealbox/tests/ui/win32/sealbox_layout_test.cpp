@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace vortalis {
+namespace vortalis::sealbox::win32_ui {
 namespace {
 
 struct Box {
@@ -62,4 +62,4 @@ TEST(SealboxLayoutTest, EveryControlLiesInsideTheClientArea) {
 }
 
 }  // namespace
-}  // namespace vortalis
+}  // namespace vortalis::sealbox::win32_ui
