@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
         window, {dialogs, endSound, programEnd, volumes, folders, vortalis::SystemFiles(), places},
         {vortalis::CommandLineText(argc, argv), vortalis::CurrentProgram()});
     window.ForwardEventsTo(form);
-    form.Load();
+    form.Form_Load();
     // An error at start has been reported; the event loop that would end is not running yet.
     if (form.Ended()) return 1;
     window.show();

@@ -18,32 +18,24 @@ constexpr const char* kWhatPassword = "quel est le mot de passe ?";
 constexpr const char* kMediumError = "Erreur support : ";
 constexpr std::size_t kMediumErrorGap = 17;
 
-// Sets a flag for as long as it lives, however the scope is left.
-class Raised {
-  public:
-    explicit Raised(bool& flag) : flag_(flag) { flag_ = true; }
-    ~Raised() { flag_ = false; }
-    Raised(const Raised&) = delete;
-    Raised& operator=(const Raised&) = delete;
-
-  private:
-    bool& flag_;
-};
-
 }  // namespace
 
 Sealboxfrm::Sealboxfrm(SealboxView& view, SealboxServices services, SealboxStart start)
-    : view_(view), services_(services), start_(std::move(start)) {}
-
-void Sealboxfrm::Handle(const std::function<void()>& handler) {
-    if (ended_ || busy_) return;
-    if (const std::optional<RunError> error = ErrorEscaping(handler)) {
-        services_.dialogs.ReportError(*error);
-        EndProgram(1);
-    }
-}
+    : view_(view),
+      services_(services),
+      start_(std::move(start)),
+      policy_({[this](const RunError& error) { services_.dialogs.ReportError(error); },
+               [this](int exitCode) {
+                   // The window goes first: the event loop ends only once control is back in it.
+                   view_.HideWindow();
+                   services_.programEnd.End(exitCode);
+               }}) {}
 
 void Sealboxfrm::Form_Load() {
+    policy_.Run([this] { LoadForm(); });
+}
+
+void Sealboxfrm::LoadForm() {
     PutBackInterruptedRewrites();
     ApplyColourScheme(LoadColourScheme());
     view_.SetCaption(kCreditCaption);
@@ -97,14 +89,14 @@ void Sealboxfrm::OpenListsOnStartFolder() {
     const std::vector<std::string> drives = services_.volumes.MountPoints();
     view_.ListDrive1(drives);
     SetDrive1(VolumeHolding(folder, drives));
-    if (ended_) return;
+    if (policy_.Ended()) return;
     SetDir1Path(folder);
 }
 
 void Sealboxfrm::SetDrive1(const std::string& drive) {
     if (drive == view_.Drive1()) return;
     view_.SetDrive1(drive);
-    Handle([this] { Drive1_Change(); });
+    Drive1_Change();
 }
 
 void Sealboxfrm::SetDir1Path(const std::string& folder) {
@@ -113,32 +105,41 @@ void Sealboxfrm::SetDir1Path(const std::string& folder) {
     view_.ShowDir1(path, subfolders);
     if (path == dir1Path_) return;
     dir1Path_ = path;
-    Handle([this] { Dir1_Change(); });
+    Dir1_Change();
 }
 
 void Sealboxfrm::Drive1_Change() {
-    const std::string drive = view_.Drive1();
-    try {
-        SetDir1Path(drive);
-        view_.SetText1(drive);
-    } catch (const RunError& error) {
-        services_.dialogs.Show(kMediumError + std::to_string(error.Number()) +
-                               std::string(kMediumErrorGap, ' ') + error.Description());
-    }
+    policy_.Run([this] {
+        const std::string drive = view_.Drive1();
+        try {
+            SetDir1Path(drive);
+            view_.SetText1(drive);
+        } catch (const RunError& error) {
+            services_.dialogs.Show(kMediumError + std::to_string(error.Number()) +
+                                   std::string(kMediumErrorGap, ' ') + error.Description());
+        }
+    });
 }
 
 void Sealboxfrm::Dir1_Change() {
-    view_.ShowFile1(services_.folders.OrdinaryFiles(dir1Path_));
-    view_.SetText1(dir1Path_);
+    policy_.Run([this] {
+        view_.ShowFile1(services_.folders.OrdinaryFiles(dir1Path_));
+        view_.SetText1(dir1Path_);
+    });
 }
 
 void Sealboxfrm::File1_Click() {
-    view_.SetText1(WithTrailingSeparator(dir1Path_) + view_.File1Selected());
+    policy_.Run(
+        [this] { view_.SetText1(WithTrailingSeparator(dir1Path_) + view_.File1Selected()); });
 }
 
 void Sealboxfrm::Command1_Click(int index) {
+    policy_.Run([this, index] { Command1Clicked(index); });
+}
+
+void Sealboxfrm::Command1Clicked(int index) {
     if (index == kQuitButton) {
-        EndProgram(0);
+        policy_.End(0);
         return;
     }
     const std::string file = TypedFilePath(view_.Text1());
@@ -164,12 +165,12 @@ void Sealboxfrm::Command1_Click(int index) {
     const CipherMode mode = index == kEncipherButton ? CipherMode::Encipher : CipherMode::Decipher;
     if (RunTransform(file, ansiPassword, mode) == TransformResult::LeftUntouched) return;
     services_.endSound.Play();
-    EndProgram(0);
+    policy_.End(0);
 }
 
 TransformResult Sealboxfrm::RunTransform(const std::string& file, const std::string& password,
                                          CipherMode mode) {
-    const Raised busy(busy_);
+    const EventPolicy::Hold busy = policy_.HoldEvents();
     ProgressBarFeed progress(view_);
     const TransformResult result = TransformFile(
         Utf8Path(file), password, mode, progress,
@@ -180,22 +181,17 @@ TransformResult Sealboxfrm::RunTransform(const std::string& file, const std::str
 }
 
 void Sealboxfrm::OpenFolder(const std::string& folder) {
-    if (ended_ || busy_) return;
-    // A folder that cannot be opened stays closed; the window goes on.
-    if (const std::optional<RunError> error = ErrorEscaping([&] { SetDir1Path(folder); }))
-        services_.dialogs.ReportError(*error);
+    policy_.Run([this, &folder] {
+        // A folder that cannot be opened stays closed; the window goes on.
+        if (const std::optional<RunError> error = ErrorEscaping([&] { SetDir1Path(folder); }))
+            services_.dialogs.ReportError(*error);
+    });
 }
 
 bool Sealboxfrm::CloseRequested() {
-    if (busy_) return false;
-    if (!ended_) EndProgram(0);
+    if (policy_.Held()) return false;
+    policy_.Run([this] { policy_.End(0); });
     return true;
-}
-
-void Sealboxfrm::EndProgram(int exitCode) {
-    ended_ = true;
-    view_.HideWindow();
-    services_.programEnd.End(exitCode);
 }
 
 }  // namespace vortalis::sealbox

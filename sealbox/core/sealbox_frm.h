@@ -1,8 +1,8 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
+#include "runtime/errors/event_policy.h"
 #include "runtime/process/program_location.h"
 #include "sealbox/core/colour_scheme.h"
 #include "sealbox/core/sealbox_services.h"
@@ -23,7 +23,10 @@ struct SealboxStart {
 
 // Sealbox's one form, `Sealboxfrm`: pick a file, type a password, encipher or
 // decipher the file, then play the end sound and end. It reads and writes the
-// window's controls through the view, and the view hands it their events.
+// window's controls through the view, and the view hands it their events. Each
+// handler runs under the event policy itself (no event once the program has
+// ended or while a file is being transformed; an error it does not trap is
+// reported and ends the program with status 1), so that a window only calls it.
 class Sealboxfrm {
   public:
     // Command1's buttons.
@@ -34,16 +37,8 @@ class Sealboxfrm {
 
     Sealboxfrm(SealboxView& view, SealboxServices services, SealboxStart start);
 
-    // Form_Load as the program runs it, under the same policy as every event.
-    void Load() {
-        Handle([this] { Form_Load(); });
-    }
-    // Runs a handler as the event loop would: an error it does not trap is
-    // reported and ends the program. Once the program has ended, or while a file
-    // is being transformed, nothing runs.
-    void Handle(const std::function<void()>& handler);
-
     // Form_Load — colours, caption, the lists on the start folder, the end sound.
+    // An error it does not trap leaves the program ended before its window shows.
     void Form_Load();
     // Drive1_Change — the folder list opens the chosen drive.
     void Drive1_Change();
@@ -62,9 +57,11 @@ class Sealboxfrm {
     // ends the program.
     bool CloseRequested();
 
-    bool Ended() const { return ended_; }
+    bool Ended() const { return policy_.Ended(); }
 
   private:
+    void LoadForm();
+    void Command1Clicked(int index);
     void PutBackInterruptedRewrites();
     ColourScheme LoadColourScheme();
     void ApplyColourScheme(const ColourScheme& scheme);
@@ -76,14 +73,12 @@ class Sealboxfrm {
     void SetDir1Path(const std::string& folder);
     TransformResult RunTransform(const std::string& file, const std::string& password,
                                  CipherMode mode);
-    void EndProgram(int exitCode);
 
     SealboxView& view_;
     SealboxServices services_;
     SealboxStart start_;
+    EventPolicy policy_;    // held while a file is being transformed
     std::string dir1Path_;  // the folder Dir1 has open
-    bool busy_ = false;
-    bool ended_ = false;
 };
 
 }  // namespace vortalis::sealbox

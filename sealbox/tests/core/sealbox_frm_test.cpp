@@ -53,13 +53,11 @@ class SealboxForm : public ::testing::Test, protected testing::FakeSealboxServic
   protected:
     Sealboxfrm& Open(const std::string& commandLine = "", FileSystem& files = SystemFiles()) {
         form = std::make_unique<Sealboxfrm>(view, Services(files), Start(commandLine));
-        form->Load();
+        form->Form_Load();
         return *form;
     }
     // Runs a handler as the window's events do.
-    void Raise(void (Sealboxfrm::*handler)()) {
-        form->Handle([this, handler] { (form.get()->*handler)(); });
-    }
+    void Raise(void (Sealboxfrm::*handler)()) { (form.get()->*handler)(); }
     void Click(int button, const std::filesystem::path& file, const std::string& password) {
         ClickTyped(button, file.string(), password);
     }
@@ -67,7 +65,7 @@ class SealboxForm : public ::testing::Test, protected testing::FakeSealboxServic
     void ClickTyped(int button, const std::string& text1, const std::string& password) {
         view.text1 = text1;
         view.text2 = password;
-        form->Handle([this, button] { form->Command1_Click(button); });
+        form->Command1_Click(button);
     }
 
     testing::FakeSealboxView view;
@@ -102,6 +100,21 @@ TEST_F(SealboxForm, AnInstalledSealboxOpensOnTheUsersHomeAndStillFindsItsEndSoun
     EXPECT_EQ(view.files, Names{"lettre.txt"});
     EXPECT_EQ(view.text1, Shown(folder / "maison"));
     EXPECT_EQ(sound.file, program / "Sealfin.WAV");
+}
+
+// The lists' change events raised by the start run under the policy too: the
+// program ends before its window shows, and main returns 1.
+TEST_F(SealboxForm, AStartFolderWhoseFilesCannotBeListedEndsTheProgramAtLoad) {
+    folders.filesUnreadable.insert(Shown(program));
+
+    Open();
+
+    EXPECT_EQ(dialogs.seen, Names{"Erreur 70"});
+    EXPECT_TRUE(form->Ended());
+    EXPECT_EQ(end.exitCode, std::optional<int>(1));
+    EXPECT_TRUE(view.hidden);
+    form->Command1_Click(Sealboxfrm::kQuitButton);
+    EXPECT_EQ(end.exitCode, std::optional<int>(1));
 }
 
 TEST_F(SealboxForm, PutsBackAFileLeftHalfRewrittenAndSaysSo) {

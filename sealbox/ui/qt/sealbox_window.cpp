@@ -122,15 +122,13 @@ void SealboxWindow::PlaceControls() {
 void SealboxWindow::ForwardEventsTo(Sealboxfrm& form) {
     form_ = &form;
     const SealboxControls& c = controls_;
-    connect(c.Drive1, &DriveListBox::Changed, this,
-            [&form] { form.Handle([&form] { form.Drive1_Change(); }); });
+    connect(c.Drive1, &DriveListBox::Changed, this, [&form] { form.Drive1_Change(); });
     connect(c.Dir1, &FolderListBox::Opened, this,
             [&form](const QString& folder) { form.OpenFolder(folder.toStdString()); });
-    connect(c.File1, &FileListBox::Clicked, this,
-            [&form] { form.Handle([&form] { form.File1_Click(); }); });
+    connect(c.File1, &FileListBox::Clicked, this, [&form] { form.File1_Click(); });
     for (int index = 0; index < Sealboxfrm::kButtonCount; ++index) {
         connect(c.Command1[index], &QPushButton::clicked, this,
-                [&form, index] { form.Handle([&form, index] { form.Command1_Click(index); }); });
+                [&form, index] { form.Command1_Click(index); });
     }
 }
 

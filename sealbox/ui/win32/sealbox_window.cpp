@@ -202,29 +202,21 @@ LRESULT SealboxWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void SealboxWindow::Raise(void (Sealboxfrm::*handler)()) {
-    if (form_ == nullptr) return;
-    Sealboxfrm& form = *form_;
-    form.Handle([&form, handler] { (form.*handler)(); });
-}
-
 void SealboxWindow::OnCommand(int id, int code) {
     if (form_ == nullptr) return;
     SealboxControls& c = controls_;
     // Enter and Escape reach the window as IDOK and IDCANCEL: no button is the
     // default one, and the window takes neither.
     if (id == IdOf(SealboxPart::Drive1) && code == CBN_SELCHANGE) {
-        Raise(&Sealboxfrm::Drive1_Change);
+        form_->Drive1_Change();
     } else if (id == IdOf(SealboxPart::Dir1) && code == LBN_DBLCLK) {
         const std::string folder = c.Dir1.PathAt(c.Dir1.Selected());
         if (!folder.empty()) form_->OpenFolder(folder);
     } else if (id == IdOf(SealboxPart::File1) && code == LBN_SELCHANGE) {
-        Raise(&Sealboxfrm::File1_Click);
+        form_->File1_Click();
     } else if (id >= IdOfButton(0) && id < IdOfButton(Sealboxfrm::kButtonCount) &&
                code == BN_CLICKED) {
-        const int index = id - IdOfButton(0);
-        Sealboxfrm& form = *form_;
-        form.Handle([&form, index] { form.Command1_Click(index); });
+        form_->Command1_Click(id - IdOfButton(0));
     }
 }
 

@@ -83,7 +83,6 @@ class SealboxWindow : public win32::Window, public SealboxView {
 
     ControlColours* ColoursOf(HWND control);
     ControlColours& Colours(SealboxControl control);
-    void Raise(void (Sealboxfrm::*handler)());
 
     SealboxControls controls_;
 

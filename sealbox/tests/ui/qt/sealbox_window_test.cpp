@@ -36,7 +36,7 @@ class Window : public testing::FakeSealboxServices {
     SealboxWindow& Open(const std::string& commandLine = "") {
         form = std::make_unique<Sealboxfrm>(window, Services(), Start(commandLine));
         window.ForwardEventsTo(*form);
-        form->Load();
+        form->Form_Load();
         return window;
     }
     const SealboxControls& C() const { return window.Controls(); }
