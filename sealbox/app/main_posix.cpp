@@ -6,6 +6,7 @@
 #include "runtime/qt/first_paint_probe.h"
 #include "runtime/qt/french_interface.h"
 #include "sealbox/core/sealbox_frm.h"
+#include "sealbox/core/sealbox_messages.h"
 #include "sealbox/platform/qt/message_box_dialogs.h"
 #include "sealbox/platform/qt/mounted_volumes.h"
 #include "sealbox/platform/qt/qt_end_sound.h"

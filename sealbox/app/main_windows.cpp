@@ -9,7 +9,7 @@
 #include "runtime/process/command_line.h"
 #include "runtime/win32/message_loop.h"
 #include "sealbox/core/sealbox_frm.h"
-#include "sealbox/platform/dialog_texts.h"
+#include "sealbox/core/sealbox_messages.h"
 #include "sealbox/platform/windows/logical_drives.h"
 #include "sealbox/platform/windows/quit_message_end.h"
 #include "sealbox/platform/windows/windows_dialogs.h"
@@ -30,7 +30,8 @@ int main(int argc, char** argv) {
     const vortalis::UserPlaces places;
     vortalis::sealbox::win32_ui::SealboxWindow window;
     if (!window.Open()) {
-        vortalis::ShowMessage(vortalis::sealbox::kProgramTitle, "La fenêtre ne peut pas s'ouvrir.",
+        vortalis::ShowMessage(vortalis::sealbox::kProgramTitle,
+                              vortalis::sealbox::kWindowCannotOpen,
                               vortalis::MessageIcon::Critical);
         return 1;
     }

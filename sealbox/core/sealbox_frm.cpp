@@ -7,18 +7,11 @@
 #include "sealbox/core/end_sound_name.h"
 #include "sealbox/core/file_search.h"
 #include "sealbox/core/progress_bar_feed.h"
+#include "sealbox/core/sealbox_messages.h"
 #include "sealbox/core/typed_file_path.h"
 #include "sealbox/core/volumes.h"
 
 namespace vortalis::sealbox {
-namespace {
-
-constexpr const char* kFileNotFound = "Fichier non trouvé";
-constexpr const char* kWhatPassword = "quel est le mot de passe ?";
-constexpr const char* kMediumError = "Erreur support : ";
-constexpr std::size_t kMediumErrorGap = 17;
-
-}  // namespace
 
 Sealboxfrm::Sealboxfrm(SealboxView& view, SealboxServices services, SealboxStart start)
     : view_(view),
@@ -115,8 +108,7 @@ void Sealboxfrm::Drive1_Change() {
             SetDir1Path(drive);
             view_.SetText1(drive);
         } catch (const RunError& error) {
-            services_.dialogs.Show(kMediumError + std::to_string(error.Number()) +
-                                   std::string(kMediumErrorGap, ' ') + error.Description());
+            services_.dialogs.Show(MediumErrorMessage(error));
         }
     });
 }
@@ -144,10 +136,7 @@ void Sealboxfrm::Command1Clicked(int index) {
     }
     const std::string file = TypedFilePath(view_.Text1());
     if (!IsOrdinaryFile(Utf8Path(file))) {
-        // Named, as every other message names its file; an empty box has no name to give.
-        services_.dialogs.Show(file.empty()
-                                   ? std::string(kFileNotFound)
-                                   : std::string(kFileNotFound) + "\u00A0: " + InFrench(file));
+        services_.dialogs.Show(FileNotFoundMessage(file));
         return;
     }
     const std::string password = view_.Text2();

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "sealbox/core/sealbox_messages.h"
 #include "sealbox/core/sealbox_services.h"
-#include "sealbox/platform/dialog_texts.h"
 
 namespace vortalis::sealbox {
 

@@ -2,7 +2,7 @@
 
 #include "runtime/errors/error_report.h"
 #include "runtime/text/wide_text.h"
-#include "sealbox/platform/dialog_texts.h"
+#include "sealbox/core/sealbox_messages.h"
 
 namespace vortalis::sealbox {
 
