@@ -6,6 +6,7 @@
 #include "runtime/text/utf8_path.h"
 #include "sealbox/core/end_sound_name.h"
 #include "sealbox/core/file_search.h"
+#include "sealbox/core/folder_listing.h"
 #include "sealbox/core/progress_bar_feed.h"
 #include "sealbox/core/sealbox_messages.h"
 #include "sealbox/core/typed_file_path.h"
@@ -94,8 +95,7 @@ void Sealboxfrm::SetDrive1(const std::string& drive) {
 
 void Sealboxfrm::SetDir1Path(const std::string& folder) {
     const std::string path = NormalFolderPath(folder);
-    const std::vector<std::string> subfolders = services_.folders.Subfolders(path);
-    view_.ShowDir1(path, subfolders);
+    view_.ShowDir1(ListFolder(path, services_.folders.Subfolders(path)));
     if (path == dir1Path_) return;
     dir1Path_ = path;
     Dir1_Change();

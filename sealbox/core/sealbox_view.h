@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "sealbox/core/folder_listing.h"
+
 namespace vortalis::sealbox {
 
 // The controls whose colours the colour scheme sets (each button of Command1
@@ -31,9 +33,9 @@ class SealboxView {
     // Chooses the drive, adding it when it is not listed.
     virtual void SetDrive1(const std::string& mountPoint) = 0;
 
-    // Dir1 — the folder list: the open folder's path from the root down, then
-    // its subfolders.
-    virtual void ShowDir1(const std::string& path, const std::vector<std::string>& subfolders) = 0;
+    // Dir1 — the folder list: draws the listing as it is given. An entry opened
+    // (double click, Enter) goes to the form as the folder it opens.
+    virtual void ShowDir1(const FolderListing& listing) = 0;
 
     // File1 — the file list: the ordinary files of the open folder, none chosen.
     virtual void ShowFile1(const std::vector<std::string>& names) = 0;

@@ -17,8 +17,8 @@ class FakeSealboxView : public sealbox::SealboxView {
     std::string text2;
     std::vector<std::string> drives;
     std::string drive;
-    std::string dir1;
-    std::vector<std::string> subfolders;
+    std::string dir1;                     // the open folder
+    std::vector<std::string> subfolders;  // its subfolders' names
     std::vector<std::string> files;
     std::string selectedFile;
     int progressWidth = 365;
@@ -45,9 +45,11 @@ class FakeSealboxView : public sealbox::SealboxView {
             drives.push_back(mountPoint);
         drive = mountPoint;
     }
-    void ShowDir1(const std::string& path, const std::vector<std::string>& names) override {
-        dir1 = path;
-        subfolders = names;
+    void ShowDir1(const sealbox::FolderListing& listing) override {
+        dir1 = listing.PathAt(listing.selected);
+        subfolders.clear();
+        for (const sealbox::FolderEntry& entry : listing.entries)
+            if (!entry.open) subfolders.push_back(entry.name);
     }
     void ShowFile1(const std::vector<std::string>& names) override {
         files = names;

@@ -2,7 +2,6 @@
 
 #include <QStyledItemDelegate>
 
-#include "sealbox/core/file_search.h"
 #include "sealbox/ui/qt/sealbox_icon.h"
 
 namespace vortalis::sealbox::qt_ui {
@@ -33,21 +32,15 @@ FolderListBox::FolderListBox(QWidget* parent) : QListWidget(parent) {
             [this](QListWidgetItem* item) { emit Opened(item->data(kPathRole).toString()); });
 }
 
-void FolderListBox::Show(const std::string& path, const std::vector<std::string>& subfolders) {
+void FolderListBox::Show(const FolderListing& listing) {
     clear();
-    int depth = 0;
-    for (const FolderStep& step : FolderSteps(path)) AddEntry(step.name, step.path, depth++, true);
-    setCurrentRow(count() - 1);
-    for (const std::string& name : subfolders) {
-        AddEntry(name, WithTrailingSeparator(path) + name, depth, false);
+    for (const FolderEntry& entry : listing.entries) {
+        auto* item =
+            new QListWidgetItem(FolderIcon(entry.open), QString::fromStdString(entry.name), this);
+        item->setData(kPathRole, QString::fromStdString(entry.path));
+        item->setData(kDepthRole, entry.depth);
     }
-}
-
-void FolderListBox::AddEntry(const std::string& name, const std::string& path, int depth,
-                             bool open) {
-    auto* item = new QListWidgetItem(FolderIcon(open), QString::fromStdString(name), this);
-    item->setData(kPathRole, QString::fromStdString(path));
-    item->setData(kDepthRole, depth);
+    setCurrentRow(listing.selected);
 }
 
 }  // namespace vortalis::sealbox::qt_ui

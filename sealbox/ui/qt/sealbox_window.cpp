@@ -150,9 +150,7 @@ void SealboxWindow::SetDrive1(const std::string& mountPoint) {
     controls_.Drive1->SetDrive(mountPoint);
 }
 
-void SealboxWindow::ShowDir1(const std::string& path, const std::vector<std::string>& subfolders) {
-    controls_.Dir1->Show(path, subfolders);
-}
+void SealboxWindow::ShowDir1(const FolderListing& listing) { controls_.Dir1->Show(listing); }
 
 void SealboxWindow::ShowFile1(const std::vector<std::string>& names) {
     controls_.File1->Show(names);

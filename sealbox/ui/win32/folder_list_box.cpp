@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include "runtime/text/wide_text.h"
-#include "sealbox/core/file_search.h"
 
 namespace vortalis::sealbox::win32_ui {
 namespace {
@@ -77,31 +76,18 @@ LRESULT CALLBACK FolderListBox::OpenWithEnter(HWND list, UINT message, WPARAM wP
     return DefSubclassProc(list, message, wParam, lParam);
 }
 
-void FolderListBox::Show(const std::string& path, const std::vector<std::string>& subfolders) {
+void FolderListBox::Show(const FolderListing& listing) {
     Clear();
-    entries_.clear();
-    int depth = 0;
-    for (const FolderStep& step : FolderSteps(path)) AddEntry(step.name, step.path, depth++, true);
-    Select(Count() - 1);
-    for (const std::string& name : subfolders) {
-        AddEntry(name, WithTrailingSeparator(path) + name, depth, false);
-    }
+    listing_ = listing;
+    for (const FolderEntry& entry : listing_.entries) Add(entry.name);
+    Select(listing_.selected);
 }
 
-void FolderListBox::AddEntry(const std::string& name, const std::string& path, int depth,
-                             bool open) {
-    Add(name);
-    entries_.push_back({path, depth, open});
-}
-
-std::string FolderListBox::PathAt(int index) const {
-    if (index < 0 || static_cast<std::size_t>(index) >= entries_.size()) return {};
-    return entries_[static_cast<std::size_t>(index)].path;
-}
+std::string FolderListBox::PathAt(int index) const { return listing_.PathAt(index); }
 
 void FolderListBox::Draw(const DRAWITEMSTRUCT& item, COLORREF back, COLORREF fore, int dpi) const {
-    if (item.itemID >= entries_.size()) return;
-    const Entry& entry = entries_[item.itemID];
+    if (item.itemID >= listing_.entries.size()) return;
+    const FolderEntry& entry = listing_.entries[item.itemID];
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
     HDC dc = item.hDC;
     const COLORREF fill = selected ? GetSysColor(COLOR_HIGHLIGHT) : back;
@@ -116,7 +102,7 @@ void FolderListBox::Draw(const DRAWITEMSTRUCT& item, COLORREF back, COLORREF for
 
     RECT text = item.rcItem;
     text.left = left + glyph + Scaled(4, dpi);
-    const std::wstring name = Widen(ItemText(static_cast<int>(item.itemID)));
+    const std::wstring name = Widen(entry.name);
     DrawTextW(dc, name.c_str(), static_cast<int>(name.size()), &text,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(dc, &item.rcItem);

@@ -47,7 +47,7 @@ class SealboxWindow : public win32::Window, public SealboxView {
     void ListDrive1(const std::vector<std::string>& mountPoints) override;
     std::string Drive1() const override;
     void SetDrive1(const std::string& mountPoint) override;
-    void ShowDir1(const std::string& path, const std::vector<std::string>& subfolders) override;
+    void ShowDir1(const FolderListing& listing) override;
     void ShowFile1(const std::vector<std::string>& names) override;
     std::string File1Selected() const override;
     int ProgressBar1Width() const override;
