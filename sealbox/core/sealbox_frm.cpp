@@ -80,17 +80,14 @@ void Sealboxfrm::OpenListsOnStartFolder() {
     const std::filesystem::path& program = start_.program.folder;
     const std::string folder = NormalFolderPath(Utf8Text(
         IsProductFolder(program, services_.places) ? program : UserStartFolder(services_.places)));
-    const std::vector<std::string> drives = services_.volumes.MountPoints();
+    std::vector<std::string> drives = services_.volumes.MountPoints();
+    const std::string drive = ListedDrive(drives, VolumeHolding(folder, drives));
     view_.ListDrive1(drives);
-    SetDrive1(VolumeHolding(folder, drives));
-    if (policy_.Ended()) return;
-    SetDir1Path(folder);
-}
-
-void Sealboxfrm::SetDrive1(const std::string& drive) {
-    if (drive == view_.Drive1()) return;
+    // None was chosen: choosing one is a change.
     view_.SetDrive1(drive);
     Drive1_Change();
+    if (policy_.Ended()) return;
+    SetDir1Path(folder);
 }
 
 void Sealboxfrm::SetDir1Path(const std::string& folder) {

@@ -66,10 +66,9 @@ class Sealboxfrm {
     ColourScheme LoadColourScheme();
     void ApplyColourScheme(const ColourScheme& scheme);
     void OpenListsOnStartFolder();
-    // Setting Drive1's drive or Dir1's path raises their change event when it is
-    // another one, as the controls do for a user's change. Throws RunError when
-    // the folder cannot be read, and then the lists show what they showed.
-    void SetDrive1(const std::string& drive);
+    // Setting Dir1's path raises its change event when it is another one, as
+    // the control does for a user's change. Throws RunError when the folder
+    // cannot be read, and then the list shows what it showed.
     void SetDir1Path(const std::string& folder);
     TransformResult RunTransform(const std::string& file, const std::string& password,
                                  CipherMode mode);

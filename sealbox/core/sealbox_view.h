@@ -30,7 +30,7 @@ class SealboxView {
     virtual void ListDrive1(const std::vector<std::string>& mountPoints) = 0;
     // The chosen drive, empty when none is.
     virtual std::string Drive1() const = 0;
-    // Chooses the drive, adding it when it is not listed.
+    // Chooses a drive the form has listed.
     virtual void SetDrive1(const std::string& mountPoint) = 0;
 
     // Dir1 — the folder list: draws the listing as it is given. An entry opened

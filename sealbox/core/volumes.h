@@ -10,4 +10,8 @@ namespace vortalis::sealbox {
 // other one is).
 std::string VolumeHolding(const std::string& folder, const std::vector<std::string>& mountPoints);
 
+// `drive` as the drive list `drives` names it, added at its end when it is not
+// listed (a folder's root that no mounted volume holds, a network share).
+std::string ListedDrive(std::vector<std::string>& drives, const std::string& drive);
+
 }  // namespace vortalis::sealbox

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -40,11 +39,7 @@ class FakeSealboxView : public sealbox::SealboxView {
         drive.clear();
     }
     std::string Drive1() const override { return drive; }
-    void SetDrive1(const std::string& mountPoint) override {
-        if (std::find(drives.begin(), drives.end(), mountPoint) == drives.end())
-            drives.push_back(mountPoint);
-        drive = mountPoint;
-    }
+    void SetDrive1(const std::string& mountPoint) override { drive = mountPoint; }
     void ShowDir1(const sealbox::FolderListing& listing) override {
         dir1 = listing.PathAt(listing.selected);
         subfolders.clear();

@@ -102,6 +102,19 @@ TEST_F(SealboxForm, AnInstalledSealboxOpensOnTheUsersHomeAndStillFindsItsEndSoun
     EXPECT_EQ(sound.file, program / "Sealfin.WAV");
 }
 
+TEST_F(SealboxForm, AStartFolderOnNoListedVolumeAddsItsRootToTheDrives) {
+    const std::string root = Shown(program.root_path());
+    volumes.mountPoints = {Shown(folder / "ailleurs")};
+    folders.folders[root] = {};
+
+    Open();
+
+    EXPECT_EQ(view.drives, (Names{Shown(folder / "ailleurs"), root}));
+    EXPECT_EQ(view.drive, root);
+    EXPECT_EQ(view.dir1, Shown(program));
+    EXPECT_TRUE(dialogs.seen.empty());
+}
+
 // The lists' change events raised by the start run under the policy too: the
 // program ends before its window shows, and main returns 1.
 TEST_F(SealboxForm, AStartFolderWhoseFilesCannotBeListedEndsTheProgramAtLoad) {

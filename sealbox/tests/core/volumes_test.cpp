@@ -13,6 +13,18 @@ TEST(VolumesTest, AFolderLiesOnTheDeepestMountPointAboveIt) {
     EXPECT_EQ(VolumeHolding("/opt", {}), "/");
 }
 
+TEST(VolumesTest, ADriveIsTakenAsListedOrAddedAtTheEnd) {
+    std::vector<std::string> drives = {"/", "/home"};
+    EXPECT_EQ(ListedDrive(drives, "/home"), "/home");
+    EXPECT_EQ(ListedDrive(drives, "/mnt/cle"), "/mnt/cle");
+    EXPECT_EQ(drives, (std::vector<std::string>{"/", "/home", "/mnt/cle"}));
+#ifdef _WIN32
+    drives = {"C:\\", "Z:\\"};
+    EXPECT_EQ(ListedDrive(drives, "c:\\"), "C:\\");  // one drive, in either case
+    EXPECT_EQ(drives.size(), 2u);
+#endif
+}
+
 #ifdef _WIN32
 TEST(VolumesTest, AFolderLiesOnItsDriveAndOnItsOwnRootWhenNoDriveHoldsIt) {
     const std::vector<std::string> drives = {"C:\\", "Z:\\"};

@@ -19,13 +19,7 @@ void DriveListBox::SetDrives(const std::vector<std::string>& mountPoints) {
 
 void DriveListBox::SetDrive(const std::string& mountPoint) {
     const QSignalBlocker quiet(this);
-    const QString drive = QString::fromStdString(mountPoint);
-    int index = findText(drive);
-    if (index < 0) {
-        addItem(drive);
-        index = count() - 1;
-    }
-    setCurrentIndex(index);
+    setCurrentIndex(findText(QString::fromStdString(mountPoint)));
 }
 
 }  // namespace vortalis::sealbox::qt_ui

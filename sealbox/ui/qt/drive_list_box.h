@@ -17,7 +17,7 @@ class DriveListBox : public QComboBox {
     std::string Drive() const;
     // Lists the drives, none chosen.
     void SetDrives(const std::vector<std::string>& mountPoints);
-    // Chooses the drive, added when not listed.
+    // Chooses a listed drive.
     void SetDrive(const std::string& mountPoint);
 
   signals:

@@ -326,10 +326,7 @@ std::string SealboxWindow::Drive1() const {
 }
 
 void SealboxWindow::SetDrive1(const std::string& mountPoint) {
-    DropDownList& drives = controls_.Drive1;
-    int index = drives.FindExact(mountPoint);
-    if (index < 0) index = drives.Add(mountPoint);
-    drives.Select(index);
+    controls_.Drive1.Select(controls_.Drive1.FindExact(mountPoint));
 }
 
 void SealboxWindow::ShowDir1(const FolderListing& listing) { controls_.Dir1.Show(listing); }
