@@ -67,11 +67,14 @@ void Sealboxfrm::ApplyColourScheme(const ColourScheme& scheme) {
     for (int index = 0; index < kButtonCount; ++index) {
         view_.SetCommand1BackColor(index, scheme[ColourScheme::kButtonBackground]);
     }
-    // Label2 only: Label1 keeps the colours it was drawn with.
     for (const SealboxControl control : {SealboxControl::Form, SealboxControl::Label2}) {
         view_.SetBackAndForeColor(control, scheme[ColourScheme::kWindowBackground],
                                   scheme[ColourScheme::kWindowText]);
     }
+    // Label1 keeps the colours it was drawn with, whatever the scheme.
+    const ColourScheme design = DesignColours();
+    view_.SetBackAndForeColor(SealboxControl::Label1, design[ColourScheme::kWindowBackground],
+                              design[ColourScheme::kWindowText]);
 }
 
 void Sealboxfrm::OpenListsOnStartFolder() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -8,9 +9,9 @@
 
 namespace vortalis::sealbox {
 
-// The controls whose colours the colour scheme sets (each button of Command1
-// has a call of its own).
-enum class SealboxControl { Drive1, Dir1, File1, Text1, Text2, Form, Label2 };
+// The controls the form colours (each button of Command1 has a call of its own).
+enum class SealboxControl { Drive1, Dir1, File1, Text1, Text2, Form, Label1, Label2 };
+inline constexpr std::size_t kSealboxControlCount = 8;
 
 // What Sealbox's form logic reads and writes on its window's controls. Texts are
 // UTF-8. Nothing here raises an event: the form logic raises the change events

@@ -76,8 +76,8 @@ class FakeSealboxView : public sealbox::SealboxView {
 
     static std::string Name(sealbox::SealboxControl control) {
         // In the order SealboxControl names them.
-        constexpr const char* kNames[] = {"Drive1", "Dir1", "File1", "Text1",
-                                          "Text2",  "Form", "Label2"};
+        constexpr const char* kNames[] = {"Drive1", "Dir1", "File1",  "Text1",
+                                          "Text2",  "Form", "Label1", "Label2"};
         return kNames[static_cast<std::size_t>(control)];
     }
 };

@@ -45,6 +45,11 @@ Names Painted(const ColourScheme& scheme) {
                           ".BackColor=" + colour(ColourScheme::kWindowBackground));
         painted.push_back(std::string(window) + ".ForeColor=" + colour(ColourScheme::kWindowText));
     }
+    // Label1 in its design colours, whatever the scheme.
+    const ColourScheme design = DesignColours();
+    painted.push_back("Label1.BackColor=" +
+                      std::to_string(design[ColourScheme::kWindowBackground]));
+    painted.push_back("Label1.ForeColor=" + std::to_string(design[ColourScheme::kWindowText]));
     return painted;
 }
 

@@ -8,7 +8,6 @@
 #include "runtime/qt/frame_accessibility.h"
 #include "runtime/qt/twips.h"
 #include "runtime/qt/windows_colour.h"
-#include "sealbox/core/colour_scheme.h"
 #include "sealbox/core/sealbox_design.h"
 #include "sealbox/ui/qt/sealbox_icon.h"
 
@@ -78,10 +77,6 @@ void SealboxWindow::CreateControls() {
     c.ProgressBar1->setTextVisible(false);
     c.ProgressBar1->setFocusPolicy(Qt::NoFocus);
     for (QLabel* label : {c.Label1, c.Label2}) label->setAutoFillBackground(true);
-    // Only Label2 follows the colour scheme; Label1 keeps the colours it was drawn with.
-    const ColourScheme design = DesignColours();
-    PaintControl(c.Label1, design[ColourScheme::kWindowBackground],
-                 design[ColourScheme::kWindowText]);
     c.Picture1->setFocus();
 }
 
@@ -188,6 +183,8 @@ QWidget* SealboxWindow::Coloured(SealboxControl control) {
             return c.Text1;
         case SealboxControl::Text2:
             return c.Text2;
+        case SealboxControl::Label1:
+            return c.Label1;
         case SealboxControl::Label2:
             return c.Label2;
         case SealboxControl::Form:

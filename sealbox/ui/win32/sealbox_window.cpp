@@ -34,17 +34,15 @@ constexpr std::int32_t kButtonText = static_cast<std::int32_t>(0x80000012U);
 
 }  // namespace
 
-SealboxWindow::SealboxWindow()
-    : label1Colours_(DesignColours()[ColourScheme::kWindowBackground],
-                     DesignColours()[ColourScheme::kWindowText]) {
+SealboxWindow::SealboxWindow() {
+    // Until the form colours them.
     for (auto& pair : colours_)
         pair = DesignPair(ColourScheme::kListBackground, ColourScheme::kListText);
-    Colours(SealboxControl::Form)
-        .Set(DesignColours()[ColourScheme::kWindowBackground],
-             DesignColours()[ColourScheme::kWindowText]);
-    Colours(SealboxControl::Label2)
-        .Set(DesignColours()[ColourScheme::kWindowBackground],
-             DesignColours()[ColourScheme::kWindowText]);
+    for (const SealboxControl control :
+         {SealboxControl::Form, SealboxControl::Label1, SealboxControl::Label2}) {
+        Colours(control).Set(DesignColours()[ColourScheme::kWindowBackground],
+                             DesignColours()[ColourScheme::kWindowText]);
+    }
     for (auto& pair : buttonColours_) {
         pair = std::make_unique<ControlColours>(DesignColours()[ColourScheme::kButtonBackground],
                                                 kButtonText);
@@ -232,8 +230,8 @@ ControlColours* SealboxWindow::ColoursOf(HWND control) {
     if (control == c.File1.Handle()) return &Colours(SealboxControl::File1);
     if (control == c.Text1.Handle()) return &Colours(SealboxControl::Text1);
     if (control == c.Text2.Handle()) return &Colours(SealboxControl::Text2);
+    if (control == c.Label1.Handle()) return &Colours(SealboxControl::Label1);
     if (control == c.Label2.Handle()) return &Colours(SealboxControl::Label2);
-    if (control == c.Label1.Handle()) return &label1Colours_;
     for (int index = 0; index < Sealboxfrm::kButtonCount; ++index) {
         if (control == c.Command1[index].Handle()) return buttonColours_[index].get();
     }
@@ -302,7 +300,6 @@ void SealboxWindow::OnClose() {
 void SealboxWindow::OnSystemColoursChanged() {
     for (auto& pair : colours_) pair->Refresh();
     for (auto& pair : buttonColours_) pair->Refresh();
-    label1Colours_.Refresh();
     Repaint();
 }
 

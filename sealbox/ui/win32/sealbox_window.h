@@ -86,10 +86,9 @@ class SealboxWindow : public win32::Window, public SealboxView {
 
     SealboxControls controls_;
 
-    // The colours of the controls the form colours (by SealboxControl), of
-    // Label1, which keeps its design colours, and of each button.
-    std::array<std::unique_ptr<ControlColours>, 7> colours_;
-    ControlColours label1Colours_;
+    // The colours of the controls the form colours (by SealboxControl), and of
+    // each button.
+    std::array<std::unique_ptr<ControlColours>, kSealboxControlCount> colours_;
     std::array<std::unique_ptr<ControlColours>, Sealboxfrm::kButtonCount> buttonColours_;
 
     int dpi_ = USER_DEFAULT_SCREEN_DPI;
