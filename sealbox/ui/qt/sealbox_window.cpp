@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <initializer_list>
-#include <utility>
 
 #include "runtime/qt/frame_accessibility.h"
 #include "runtime/qt/twips.h"
@@ -48,50 +47,65 @@ void SealboxWindow::UseDesignFont() {
 }
 
 void SealboxWindow::CreateControls() {
-    // Made in their tab order, so that the keys go from one to the next as designed.
-    SealboxControls& c = controls_;
-    c.Picture1 = new QWidget(this);
-    c.Drive1 = new DriveListBox(this);
-    c.Dir1 = new FolderListBox(this);
-    c.File1 = new FileListBox(this);
-    c.Text1 = new QLineEdit(this);
-    c.Text2 = new PasswordBox(this);
-    for (int index = 0; index < Sealboxfrm::kButtonCount; ++index) {
-        c.Command1[index] = new QPushButton(QString::fromUtf8(kCommand1Captions[index]), this);
-    }
-    c.ProgressBar1 = new QProgressBar(this);
-    c.Label1 = new QLabel(QString::fromUtf8(kLabel1Text), this);
-    c.Label2 = new QLabel(QString::fromUtf8(kLabel2Text), this);
+    // Made in the design's order, which Qt's focus chain follows: Tab goes from
+    // one to the next as designed.
+    for (const SealboxPart part : kSealboxControlOrder)
+        parts_[static_cast<std::size_t>(part)] = CreatePart(part);
     NameForScreenReaders();
 
-    // The empty box of no size is first: it holds the focus at start, so that the
-    // first key press does nothing and the first Tab goes to the drives.
+    SealboxControls& c = controls_;
+    // The empty box of no size holds the focus at start, so that the first key
+    // press does nothing and the first Tab goes to the drives.
     c.Picture1->setFocusPolicy(Qt::TabFocus);
-    QWidget* previous = c.Picture1;
-    for (QWidget* next :
-         std::initializer_list<QWidget*>{c.Drive1, c.Dir1, c.File1, c.Text1, c.Text2, c.Command1[0],
-                                         c.Command1[1], c.Command1[2]}) {
-        setTabOrder(previous, next);
-        previous = next;
-    }
     c.ProgressBar1->setTextVisible(false);
     c.ProgressBar1->setFocusPolicy(Qt::NoFocus);
     for (QLabel* label : {c.Label1, c.Label2}) label->setAutoFillBackground(true);
     c.Picture1->setFocus();
 }
 
+QWidget* SealboxWindow::CreatePart(SealboxPart part) {
+    SealboxControls& c = controls_;
+    if (IsCommand1(part)) {
+        const int index = Command1Index(part);
+        return c.Command1[index] =
+                   new QPushButton(QString::fromUtf8(kCommand1Captions[index]), this);
+    }
+    switch (part) {
+        case SealboxPart::Picture1:
+            return c.Picture1 = new QWidget(this);
+        case SealboxPart::Drive1:
+            return c.Drive1 = new DriveListBox(this);
+        case SealboxPart::Dir1:
+            return c.Dir1 = new FolderListBox(this);
+        case SealboxPart::File1:
+            return c.File1 = new FileListBox(this);
+        case SealboxPart::Text1:
+            return c.Text1 = new QLineEdit(this);
+        case SealboxPart::Text2:
+            return c.Text2 = new PasswordBox(this);
+        case SealboxPart::ProgressBar1:
+            return c.ProgressBar1 = new QProgressBar(this);
+        case SealboxPart::Label1:
+            return c.Label1 = new QLabel(QString::fromUtf8(kLabel1Text), this);
+        case SealboxPart::Label2:
+            return c.Label2 = new QLabel(QString::fromUtf8(kLabel2Text), this);
+        default:
+            return nullptr;
+    }
+}
+
+QWidget* SealboxWindow::Part(SealboxPart part) const {
+    return parts_[static_cast<std::size_t>(part)];
+}
+
 void SealboxWindow::NameForScreenReaders() {
     const SealboxControls& c = controls_;
     ReadAsFrame(*this);
-    // Each box is named by the label over it.
-    c.Label1->setBuddy(c.Text1);
-    c.Label2->setBuddy(c.Text2);
-    const std::pair<QWidget*, const char*> names[] = {{c.Picture1, kPicture1Name},
-                                                      {c.Drive1, kDrive1Name},
-                                                      {c.Dir1, kDir1Name},
-                                                      {c.File1, kFile1Name},
-                                                      {c.ProgressBar1, kProgressBar1Name}};
-    for (const auto& [control, name] : names) control->setAccessibleName(QString::fromUtf8(name));
+    // Each box is named by the label tied to it.
+    for (const auto& [label, box] : kSealboxLabels)
+        qobject_cast<QLabel*>(Part(label))->setBuddy(Part(box));
+    for (const auto& [part, name] : kSealboxScreenReaderNames)
+        Part(part)->setAccessibleName(QString::fromUtf8(name));
     // On Linux Qt names a drop-down list by its value; its label, which a screen
     // reader reads first, is a label tied to it. This one is never shown.
     auto* driveLabel = new QLabel(QString::fromUtf8(kDrive1Name), this);
@@ -100,16 +114,12 @@ void SealboxWindow::NameForScreenReaders() {
 }
 
 void SealboxWindow::PlaceControls() {
-    const SealboxControls& c = controls_;
-    QWidget* const parts[] = {c.Picture1,    c.Drive1,       c.Dir1,        c.File1,
-                              c.Text1,       c.Text2,        c.Command1[0], c.Command1[1],
-                              c.Command1[2], c.ProgressBar1, c.Label1,      c.Label2};
-    static_assert(std::size(parts) == kSealboxPartCount, "every control is placed");
     const double twipsPerPixel = TwipsPerPixel(this);
     const auto pixels = [twipsPerPixel](int twips) { return TwipsToPixels(twips, twipsPerPixel); };
     for (const DesignPlace& place : kSealboxDesign) {
-        parts[static_cast<std::size_t>(place.part)]->setGeometry(
-            pixels(place.left), pixels(place.top), pixels(place.width), pixels(place.height));
+        Part(place.part)
+            ->setGeometry(pixels(place.left), pixels(place.top), pixels(place.width),
+                          pixels(place.height));
     }
     setFixedSize(pixels(kSealboxClientWidthTwips), pixels(kSealboxClientHeightTwips));
 }

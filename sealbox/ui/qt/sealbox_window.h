@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <array>
 
+#include "sealbox/core/sealbox_design.h"
 #include "sealbox/core/sealbox_frm.h"
 #include "sealbox/core/sealbox_view.h"
 #include "sealbox/ui/qt/drive_list_box.h"
@@ -66,11 +67,14 @@ class SealboxWindow : public QWidget, public SealboxView {
   private:
     void UseDesignFont();
     void CreateControls();
+    QWidget* CreatePart(SealboxPart part);
+    QWidget* Part(SealboxPart part) const;
     void NameForScreenReaders();
     void PlaceControls();
     QWidget* Coloured(SealboxControl control);
 
     SealboxControls controls_;
+    std::array<QWidget*, kSealboxPartCount> parts_{};  // the same controls, by their part
     Sealboxfrm* form_ = nullptr;
 };
 

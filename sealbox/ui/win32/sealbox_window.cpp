@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <utility>
-
 #include "runtime/text/wide_text.h"
 #include "runtime/win32/dpi.h"
 #include "runtime/win32/screen_reader_name.h"
@@ -68,39 +66,76 @@ void SealboxWindow::Show() {
 }
 
 void SealboxWindow::CreateControls() {
-    // Made in their tab order, so that Tab goes from one to the next as designed.
-    SealboxControls& c = controls_;
-    HWND window = Handle();
-    c.Picture1.Create(window, IdOf(SealboxPart::Picture1));
-    c.Drive1.Create(window, IdOf(SealboxPart::Drive1));
-    c.Dir1.Create(window, IdOf(SealboxPart::Dir1));
-    c.File1.Create(window, IdOf(SealboxPart::File1));
-    // Each label just before its box: a screen reader names a box by the label
-    // before it; labels take no focus, so the tab order stays.
-    c.Label1.Create(window, kLabel1Text, IdOf(SealboxPart::Label1));
-    c.Text1.Create(window, IdOf(SealboxPart::Text1));
-    c.Label2.Create(window, kLabel2Text, IdOf(SealboxPart::Label2));
-    c.Text2.CreateMasked(window, IdOf(SealboxPart::Text2), kPasswordMask);
-    for (int index = 0; index < Sealboxfrm::kButtonCount; ++index)
-        c.Command1[index].Create(window, kCommand1Captions[index], IdOfButton(index));
-    c.ProgressBar1.Create(window, IdOf(SealboxPart::ProgressBar1));
+    // Made in the design's order, Tab going from one to the next, but for the
+    // labels: a screen reader here names a box by the label made just before
+    // it. Labels take no focus, so the tab order stays.
+    const auto make = [this](SealboxPart part) {
+        parts_[static_cast<std::size_t>(part)] = CreatePart(part);
+    };
+    for (const SealboxPart part : kSealboxControlOrder) {
+        for (const auto& [label, box] : kSealboxLabels) {
+            if (box == part) make(label);
+        }
+        if (parts_[static_cast<std::size_t>(part)] == nullptr) make(part);
+    }
     NameForScreenReaders();
     // The empty box of no size holds the focus at start, so that the first key
     // press does nothing and the first Tab goes to the drives.
-    focusBeforeLeaving_ = c.Picture1.Handle();
+    focusBeforeLeaving_ = controls_.Picture1.Handle();
+}
+
+win32::Control* SealboxWindow::CreatePart(SealboxPart part) {
+    SealboxControls& c = controls_;
+    HWND window = Handle();
+    const int id = IdOf(part);
+    if (IsCommand1(part)) {
+        Button& button = c.Command1[Command1Index(part)];
+        button.Create(window, kCommand1Captions[Command1Index(part)], id);
+        return &button;
+    }
+    switch (part) {
+        case SealboxPart::Picture1:
+            c.Picture1.Create(window, id);
+            return &c.Picture1;
+        case SealboxPart::Drive1:
+            c.Drive1.Create(window, id);
+            return &c.Drive1;
+        case SealboxPart::Dir1:
+            c.Dir1.Create(window, id);
+            return &c.Dir1;
+        case SealboxPart::File1:
+            c.File1.Create(window, id);
+            return &c.File1;
+        case SealboxPart::Text1:
+            c.Text1.Create(window, id);
+            return &c.Text1;
+        case SealboxPart::Text2:
+            c.Text2.CreateMasked(window, id, kPasswordMask);
+            return &c.Text2;
+        case SealboxPart::ProgressBar1:
+            c.ProgressBar1.Create(window, id);
+            return &c.ProgressBar1;
+        case SealboxPart::Label1:
+            c.Label1.Create(window, kLabel1Text, id);
+            return &c.Label1;
+        case SealboxPart::Label2:
+            c.Label2.Create(window, kLabel2Text, id);
+            return &c.Label2;
+        default:
+            return nullptr;
+    }
+}
+
+win32::Control& SealboxWindow::Part(SealboxPart part) {
+    return *parts_[static_cast<std::size_t>(part)];
 }
 
 void SealboxWindow::NameForScreenReaders() {
-    SealboxControls& c = controls_;
-    const std::pair<win32::Control*, const char*> names[] = {{&c.Picture1, kPicture1Name},
-                                                             {&c.Drive1, kDrive1Name},
-                                                             {&c.Dir1, kDir1Name},
-                                                             {&c.File1, kFile1Name},
-                                                             {&c.ProgressBar1, kProgressBar1Name}};
-    for (const auto& [control, name] : names) {
-        win32::NameForScreenReaders(control->Handle(), name);
+    for (const auto& [part, name] : kSealboxScreenReaderNames) {
+        win32::Control& control = Part(part);
+        win32::NameForScreenReaders(control.Handle(), name);
         // A drop-down list's text is its choice; the others draw none of theirs.
-        if (control != &c.Drive1) control->SetText(name);
+        if (part != SealboxPart::Drive1) control.SetText(name);
     }
 }
 
@@ -129,13 +164,10 @@ void SealboxWindow::UseDesignFont() {
 void SealboxWindow::PlaceControls() {
     SealboxControls& c = controls_;
     const SealboxLayout layout = SealboxLayoutAt(dpi_);
-    win32::Control* const placed[] = {
-        &c.Picture1,    &c.Drive1,      &c.Dir1,        &c.File1,        &c.Text1,  &c.Text2,
-        &c.Command1[0], &c.Command1[1], &c.Command1[2], &c.ProgressBar1, &c.Label1, &c.Label2};
-    static_assert(std::size(placed) == kSealboxPartCount, "every control is placed");
-    for (std::size_t part = 0; part < kSealboxPartCount; ++part) {
-        placed[part]->SetFont(font_);
-        placed[part]->Place(layout.places[part]);
+    for (const DesignPlace& place : kSealboxDesign) {
+        win32::Control& control = Part(place.part);
+        control.SetFont(font_);
+        control.Place(layout[place.part]);
     }
     c.Dir1.SetItemHeight(listRowHeight_);
     c.Drive1.PlaceWithDrop(layout[SealboxPart::Drive1], kDroppedDrives);

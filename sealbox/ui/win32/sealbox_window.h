@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "runtime/win32/window.h"
+#include "sealbox/core/sealbox_design.h"
 #include "sealbox/core/sealbox_frm.h"
 #include "sealbox/core/sealbox_view.h"
 #include "sealbox/ui/win32/control_colours.h"
@@ -64,6 +65,8 @@ class SealboxWindow : public win32::Window, public SealboxView {
 
   private:
     void CreateControls();
+    win32::Control* CreatePart(SealboxPart part);
+    win32::Control& Part(SealboxPart part);
     void NameForScreenReaders();
     void UseDesignFont();
     void PlaceControls();
@@ -85,6 +88,7 @@ class SealboxWindow : public win32::Window, public SealboxView {
     ControlColours& Colours(SealboxControl control);
 
     SealboxControls controls_;
+    std::array<win32::Control*, kSealboxPartCount> parts_{};  // the same controls, by their part
 
     // The colours of the controls the form colours (by SealboxControl), and of
     // each button.
