@@ -1,7 +1,7 @@
 #include "memoleaf/ui/win32/memoleaf_window.h"
 
 #include "memoleaf/core/note_caption.h"
-#include "memoleaf/ui/win32/note_menu.h"
+#include "memoleaf/core/note_design.h"
 #include "memoleaf/ui/win32/outer_geometry.h"
 #include "runtime/win32/dpi.h"
 #include "runtime/win32/screen_reader_name.h"
@@ -10,9 +10,6 @@
 namespace vortalis::memoleaf::win32_ui {
 namespace {
 
-// The text box's colours as the window is designed: pale yellow, black.
-constexpr std::int32_t kDesignBackground = 8454143;
-constexpr std::int32_t kDesignText = 0;
 constexpr int kTextBoxId = 1;
 constexpr int kTextBoxLabelId = 2;
 
@@ -28,10 +25,10 @@ BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
 
 MemoleafWindow::MemoleafWindow() {
     if (!RichEdit::LoadModule()) return;
-    if (!Create(L"Memoleaf_frm", win32::kProgramIcon, WS_OVERLAPPEDWINDOW, 0, BuildNoteMenu())) {
+    if (!Create(L"Memoleaf_frm", win32::kProgramIcon, WS_OVERLAPPEDWINDOW, 0, menu_.BuildBar())) {
         return;
     }
-    accelerators_ = BuildNoteAccelerators();
+    accelerators_ = menu_.BuildAccelerators();
     // Placed by hand (SetTextBoxSize), not by a layout: the strips beside it
     // show the window's own background.
     // A screen reader names a text box by the label before it: this one, of no
@@ -66,6 +63,9 @@ LRESULT MemoleafWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DPICHANGED:
             OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
             return 0;
+        case WM_CLOSE:
+            if (OnClose()) return 0;
+            break;
         case WM_DESTROY:
             OnDestroy();
             return 0;
@@ -80,29 +80,10 @@ void MemoleafWindow::OnSize() {
 }
 
 bool MemoleafWindow::OnCommand(int command) {
-    if (form_ == nullptr) return false;
-    switch (command) {
-        case note_command::cop:
-            form_->cop_Click();
-            return true;
-        case note_command::cou1 + kBackgroundColour:
-            form_->cou1_Click(kBackgroundColour);
-            return true;
-        case note_command::cou1 + kTextColour:
-            form_->cou1_Click(kTextColour);
-            return true;
-        case note_command::pol:
-            form_->pol_Click();
-            return true;
-        case note_command::qui:
-            form_->qui_Click();
-            return true;
-        case note_command::cou:
-            form_->cou_Click();
-            return true;
-        default:
-            return false;
-    }
+    const NoteCommand run = menu_.CommandOf(command);
+    if (form_ == nullptr || run == nullptr) return false;
+    run(*form_);
+    return true;
 }
 
 void MemoleafWindow::OnDpiChanged(const RECT& suggested) {
@@ -112,10 +93,16 @@ void MemoleafWindow::OnDpiChanged(const RECT& suggested) {
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+bool MemoleafWindow::OnClose() {
+    // The form ends the note, which takes the window with it.
+    if (form_ == nullptr) return false;
+    form_->Form_Unload();
+    return true;
+}
+
 void MemoleafWindow::OnDestroy() {
-    // However the window goes (the menu, Alt+F4, the close box), the program ends.
+    // Nothing of a window that is going reaches the form.
     form_ = nullptr;
-    PostQuitMessage(0);
 }
 
 int MemoleafWindow::Dpi() const { return win32::WindowDpi(Handle()); }

@@ -4,14 +4,14 @@
 
 #include "memoleaf/core/memoleaf_frm.h"
 #include "memoleaf/core/note_window.h"
+#include "memoleaf/ui/win32/note_menu.h"
 #include "memoleaf/ui/win32/rich_edit.h"
 #include "runtime/win32/window.h"
 
 namespace vortalis::memoleaf::win32_ui {
 
 // The note's window: the rich-text box and the menu, placed and named as the
-// form knows them. Its events run the form's handlers; closing it other than
-// through the menu ends the program and saves nothing.
+// form knows them. Its events run the form's handlers, its closing included.
 class MemoleafWindow : public win32::Window, public NoteWindow {
   public:
     // The window, made but not shown; Created() says whether the system made it.
@@ -19,7 +19,8 @@ class MemoleafWindow : public win32::Window, public NoteWindow {
     ~MemoleafWindow() override;
 
     bool Created() const { return Handle() != nullptr && AMSREdit1.Handle() != nullptr; }
-    // The form whose handlers the menu and the resizes run; none run before.
+    // The form whose handlers the menu, the resizes and the closing run; none
+    // run before.
     void ForwardEventsTo(Memoleaf_frm& form) { form_ = &form; }
     // The first showing, which counts as a resize.
     void Show(int showCommand);
@@ -46,10 +47,12 @@ class MemoleafWindow : public win32::Window, public NoteWindow {
     void OnSize();
     bool OnCommand(int command);
     void OnDpiChanged(const RECT& suggested);
+    bool OnClose();
     void OnDestroy();
     int Dpi() const;
 
     Memoleaf_frm* form_ = nullptr;
+    NoteMenu menu_;
     HACCEL accelerators_ = nullptr;
     // The note's rich-text box.
     win32::Control textBoxLabel_;  // the text box's name, for screen readers

@@ -1,60 +1,67 @@
 #include "memoleaf/ui/win32/note_menu.h"
 
-#include <array>
-#include <string>
-
-#include "memoleaf/core/note_settings.h"
+#include "runtime/text/wide_text.h"
 
 namespace vortalis::memoleaf::win32_ui {
 namespace {
 
-using namespace note_command;
+// Past the numbers the system's own commands take.
+constexpr int kFirstCommand = 100;
 
-struct MenuEntry {
-    const wchar_t* caption;
-    char key;  // with Ctrl
-    int command;
-};
-
-// In the menu's order; the colour submenu holds the second and third.
-constexpr std::array<MenuEntry, 6> kEntries{{
-    {L"&Copier", 'C', cop},
-    {L"du &Fond", 'F', cou1 + kBackgroundColour},
-    {L"du &Texte", 'T', cou1 + kTextColour},
-    {L"changer la &Police", 'P', pol},
-    {L"&Quitter", 'Q', qui},
-    {L"co&Uper", 'X', cou},
-}};
-
-void AddEntry(HMENU menu, const MenuEntry& entry) {
-    const std::wstring shown = std::wstring(entry.caption) + L"\tCtrl+" + wchar_t(entry.key);
-    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(entry.command), shown.c_str());
+void AddCommands(const NoteMenuEntry& source, std::vector<const NoteMenuEntry*>& commands) {
+    for (const NoteMenuEntry& entry : source.entries) {
+        if (entry.IsMenu()) {
+            AddCommands(entry, commands);
+        } else {
+            commands.push_back(&entry);
+        }
+    }
 }
 
 }  // namespace
 
-HMENU BuildNoteMenu() {
-    HMENU coul = CreatePopupMenu();
-    AddEntry(coul, kEntries[1]);
-    AddEntry(coul, kEntries[2]);
+NoteMenu::NoteMenu() {
+    for (const NoteMenuEntry& menu : NoteMenuBar()) AddCommands(menu, commands_);
+}
 
-    HMENU ord = CreatePopupMenu();
-    AddEntry(ord, kEntries[0]);
-    AppendMenuW(ord, MF_POPUP, reinterpret_cast<UINT_PTR>(coul), L"c&Ouleur");
-    for (std::size_t at = 3; at < kEntries.size(); ++at) AddEntry(ord, kEntries[at]);
+HMENU NoteMenu::BuildMenu(const NoteMenuEntry& source, int& number) const {
+    HMENU menu = CreatePopupMenu();
+    for (const NoteMenuEntry& entry : source.entries) {
+        if (entry.IsMenu()) {
+            AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildMenu(entry, number)),
+                        Widen(entry.caption).c_str());
+        } else {
+            const std::wstring shown =
+                Widen(std::string(entry.caption) + '\t' + ShortcutText(entry));
+            AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(number++), shown.c_str());
+        }
+    }
+    return menu;
+}
 
+HMENU NoteMenu::BuildBar() const {
     HMENU bar = CreateMenu();
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(ord), L"&Ordres");
+    int number = kFirstCommand;
+    for (const NoteMenuEntry& menu : NoteMenuBar()) {
+        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildMenu(menu, number)),
+                    Widen(menu.caption).c_str());
+    }
     return bar;
 }
 
-HACCEL BuildNoteAccelerators() {
-    std::array<ACCEL, kEntries.size()> keys{};
-    for (std::size_t at = 0; at < kEntries.size(); ++at) {
-        keys[at] = {FVIRTKEY | FCONTROL, static_cast<WORD>(kEntries[at].key),
-                    static_cast<WORD>(kEntries[at].command)};
+HACCEL NoteMenu::BuildAccelerators() const {
+    std::vector<ACCEL> keys;
+    for (std::size_t at = 0; at < commands_.size(); ++at) {
+        keys.push_back({FVIRTKEY | FCONTROL, static_cast<WORD>(commands_[at]->ctrlKey),
+                        static_cast<WORD>(kFirstCommand + static_cast<int>(at))});
     }
     return CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
+}
+
+NoteCommand NoteMenu::CommandOf(int number) const {
+    const int at = number - kFirstCommand;
+    if (at < 0 || at >= static_cast<int>(commands_.size())) return nullptr;
+    return commands_[static_cast<std::size_t>(at)]->run;
 }
 
 }  // namespace vortalis::memoleaf::win32_ui

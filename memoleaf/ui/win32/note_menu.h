@@ -2,23 +2,29 @@
 
 #include <windows.h>
 
+#include <vector>
+
+#include "memoleaf/core/note_menu.h"
+
 namespace vortalis::memoleaf::win32_ui {
 
-// The command numbers of the menu "Ordres", named as the form's entries:
-// `cou1` is the first of two, background (index 0) then text (index 1).
-namespace note_command {
-inline constexpr int cop = 101;
-inline constexpr int cou1 = 110;
-inline constexpr int pol = 120;
-inline constexpr int qui = 121;
-inline constexpr int cou = 122;
-}  // namespace note_command
+// The note's menu bar and shortcuts, built from the core's menu table: each
+// command is numbered by its place among the table's commands.
+class NoteMenu {
+  public:
+    NoteMenu();
 
-// The menu bar with its one menu, "&Ordres", each entry showing its shortcut.
-HMENU BuildNoteMenu();
+    // The menu bar, each entry showing its shortcut; the window it is given to owns it.
+    HMENU BuildBar() const;
+    // The entries' shortcuts, to be freed with DestroyAcceleratorTable.
+    HACCEL BuildAccelerators() const;
+    // The command a WM_COMMAND number stands for; none for another number.
+    NoteCommand CommandOf(int number) const;
 
-// The entries' shortcuts (Ctrl+C, Ctrl+F, ...), to be freed with
-// DestroyAcceleratorTable.
-HACCEL BuildNoteAccelerators();
+  private:
+    HMENU BuildMenu(const NoteMenuEntry& source, int& number) const;
+
+    std::vector<const NoteMenuEntry*> commands_;
+};
 
 }  // namespace vortalis::memoleaf::win32_ui
