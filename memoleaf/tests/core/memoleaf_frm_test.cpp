@@ -254,33 +254,34 @@ TEST_F(MemoleafForm, AnUntrappedErrorIsReportedAndEndsTheNoteWithStatusOneAfterW
 
 TEST_F(MemoleafForm, EachMenuCommandRunsTheHandlerItsCaptionNames) {
     std::vector<std::string> ran;
-    const auto runCommands = [&](const auto& self, const NoteMenuEntry& menu) -> void {
-        for (const NoteMenuEntry& entry : menu.entries) {
-            if (entry.IsMenu()) {
-                self(self, entry);
-                continue;
-            }
-            Load(kArialNote);
-            window.selection = "copié";
-            clipboard.text.clear();
-            dialogs.colourTitles.clear();
-            dialogs.fontsOffered.clear();
-            session.ends = 0;
-            entry.run(*form);
-            const std::string what = !clipboard.text.empty()         ? "copie"
-                                     : !dialogs.colourTitles.empty() ? dialogs.colourTitles[0]
-                                     : !dialogs.fontsOffered.empty() ? "police"
-                                     : session.ends == 1             ? "fin"
-                                                                     : "rien";
-            ran.push_back(std::string(entry.caption) + "|" + ShortcutText(entry) + " " + what);
-        }
+    const auto addMenu = [](std::string path, const NoteMenuEntry& menu) {
+        return path + menu.caption + ">";
     };
-    for (const NoteMenuEntry& menu : NoteMenuBar()) runCommands(runCommands, menu);
+    const auto runCommand = [&](const std::string& path, const NoteMenuEntry& entry) {
+        Load(kArialNote);
+        window.selection = "copié";
+        clipboard.text.clear();
+        dialogs.colourTitles.clear();
+        dialogs.fontsOffered.clear();
+        session.ends = 0;
+        entry.run(*form);
+        const std::string what = !clipboard.text.empty()         ? "copie"
+                                 : !dialogs.colourTitles.empty() ? dialogs.colourTitles[0]
+                                 : !dialogs.fontsOffered.empty() ? "police"
+                                 : session.ends == 1             ? "fin"
+                                                                 : "rien";
+        ran.push_back(path + entry.caption + "|" + ShortcutText(entry) + " " + what);
+    };
+    for (const NoteMenuEntry& menu : NoteMenuBar()) {
+        AddNoteMenuEntries(addMenu("", menu), menu, addMenu, runCommand);
+    }
 
-    EXPECT_EQ(ran, (std::vector<std::string>{
-                       "&Copier|Ctrl+C copie", "du &Fond|Ctrl+F Couleur du fond",
-                       "du &Texte|Ctrl+T Couleur du texte", "changer la &Police|Ctrl+P police",
-                       "&Quitter|Ctrl+Q fin", "co&Uper|Ctrl+X fin"}));
+    EXPECT_EQ(
+        ran, (std::vector<std::string>{
+                 "&Ordres>&Copier|Ctrl+C copie", "&Ordres>c&Ouleur>du &Fond|Ctrl+F Couleur du fond",
+                 "&Ordres>c&Ouleur>du &Texte|Ctrl+T Couleur du texte",
+                 "&Ordres>changer la &Police|Ctrl+P police", "&Ordres>&Quitter|Ctrl+Q fin",
+                 "&Ordres>co&Uper|Ctrl+X fin"}));
 }
 
 // Colours

@@ -53,19 +53,17 @@ void MemoleafWindow::BuildDesign() {
 }
 
 void MemoleafWindow::BuildMenu() {
+    // Into the bar or into a menu, named as the form's design names it.
+    const auto addMenu = [](auto* parent, const NoteMenuEntry& entry) {
+        QMenu* menu = parent->addMenu(QString::fromUtf8(entry.caption));
+        menu->setObjectName(QString::fromUtf8(entry.name));
+        return menu;
+    };
+    const auto addCommand = [this](QMenu* menu, const NoteMenuEntry& entry) {
+        AddCommand(menu, entry);
+    };
     for (const NoteMenuEntry& menu : NoteMenuBar()) {
-        AddEntries(menuBar()->addMenu(QString::fromUtf8(menu.caption)), menu);
-    }
-}
-
-void MemoleafWindow::AddEntries(QMenu* menu, const NoteMenuEntry& source) {
-    menu->setObjectName(QString::fromUtf8(source.name));
-    for (const NoteMenuEntry& entry : source.entries) {
-        if (entry.IsMenu()) {
-            AddEntries(menu->addMenu(QString::fromUtf8(entry.caption)), entry);
-        } else {
-            AddCommand(menu, entry);
-        }
+        AddNoteMenuEntries(addMenu(menuBar(), menu), menu, addMenu, addCommand);
     }
 }
 

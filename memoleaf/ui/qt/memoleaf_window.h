@@ -51,7 +51,6 @@ class MemoleafWindow : public QMainWindow, public NoteWindow {
   private:
     void BuildDesign();
     void BuildMenu();
-    void AddEntries(QMenu* menu, const NoteMenuEntry& source);
     void AddCommand(QMenu* menu, const NoteMenuEntry& entry);
     void FitFrameToPlacedGeometry();
     bool IsMenuShortcut(const QKeySequence& keys) const;

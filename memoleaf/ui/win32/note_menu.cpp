@@ -8,43 +8,33 @@ namespace {
 // Past the numbers the system's own commands take.
 constexpr int kFirstCommand = 100;
 
-void AddCommands(const NoteMenuEntry& source, std::vector<const NoteMenuEntry*>& commands) {
-    for (const NoteMenuEntry& entry : source.entries) {
-        if (entry.IsMenu()) {
-            AddCommands(entry, commands);
-        } else {
-            commands.push_back(&entry);
-        }
-    }
+HMENU AddMenu(HMENU parent, const NoteMenuEntry& entry) {
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(parent, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), Widen(entry.caption).c_str());
+    return menu;
 }
 
 }  // namespace
 
 NoteMenu::NoteMenu() {
-    for (const NoteMenuEntry& menu : NoteMenuBar()) AddCommands(menu, commands_);
-}
-
-HMENU NoteMenu::BuildMenu(const NoteMenuEntry& source, int& number) const {
-    HMENU menu = CreatePopupMenu();
-    for (const NoteMenuEntry& entry : source.entries) {
-        if (entry.IsMenu()) {
-            AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildMenu(entry, number)),
-                        Widen(entry.caption).c_str());
-        } else {
-            const std::wstring shown =
-                Widen(std::string(entry.caption) + '\t' + ShortcutText(entry));
-            AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(number++), shown.c_str());
-        }
+    const auto addMenu = [](int, const NoteMenuEntry&) { return 0; };
+    const auto addCommand = [this](int, const NoteMenuEntry& entry) {
+        commands_.push_back(&entry);
+    };
+    for (const NoteMenuEntry& menu : NoteMenuBar()) {
+        AddNoteMenuEntries(0, menu, addMenu, addCommand);
     }
-    return menu;
 }
 
 HMENU NoteMenu::BuildBar() const {
     HMENU bar = CreateMenu();
     int number = kFirstCommand;
+    const auto addCommand = [&number](HMENU menu, const NoteMenuEntry& entry) {
+        const std::wstring shown = Widen(std::string(entry.caption) + '\t' + ShortcutText(entry));
+        AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(number++), shown.c_str());
+    };
     for (const NoteMenuEntry& menu : NoteMenuBar()) {
-        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildMenu(menu, number)),
-                    Widen(menu.caption).c_str());
+        AddNoteMenuEntries(AddMenu(bar, menu), menu, &AddMenu, addCommand);
     }
     return bar;
 }

@@ -22,8 +22,6 @@ class NoteMenu {
     NoteCommand CommandOf(int number) const;
 
   private:
-    HMENU BuildMenu(const NoteMenuEntry& source, int& number) const;
-
     std::vector<const NoteMenuEntry*> commands_;
 };
 
