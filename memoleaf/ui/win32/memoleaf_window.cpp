@@ -2,6 +2,7 @@
 
 #include "memoleaf/core/note_caption.h"
 #include "memoleaf/core/note_design.h"
+#include "memoleaf/core/note_menu.h"
 #include "memoleaf/ui/win32/outer_geometry.h"
 #include "runtime/win32/dpi.h"
 #include "runtime/win32/screen_reader_name.h"
@@ -9,9 +10,6 @@
 
 namespace vortalis::memoleaf::win32_ui {
 namespace {
-
-constexpr int kTextBoxId = 1;
-constexpr int kTextBoxLabelId = 2;
 
 BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
     MONITORINFO info{};
@@ -21,26 +19,43 @@ BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
     return TRUE;
 }
 
+win32::RichEdit::Font BoxFont(const FontChoice& font) {
+    return {font.name, font.size, font.bold, font.italic};
+}
+
+FontChoice NoteFont(const win32::RichEdit::Font& font) {
+    return {font.face, font.points, font.bold, font.italic};
+}
+
 }  // namespace
 
 MemoleafWindow::MemoleafWindow() {
-    if (!RichEdit::LoadModule()) return;
-    if (!Create(L"Memoleaf_frm", win32::kProgramIcon, WS_OVERLAPPEDWINDOW, 0, menu_.BuildBar())) {
-        return;
-    }
-    accelerators_ = menu_.BuildAccelerators();
+    if (!win32::RichEdit::LoadModule()) return;
+    if (!Create(L"Memoleaf_frm", win32::kProgramIcon, WS_OVERLAPPEDWINDOW)) return;
+    BuildMenu();
     // Placed by hand (SetTextBoxSize), not by a layout: the strips beside it
     // show the window's own background.
     // A screen reader names a text box by the label before it: this one, of no
     // size, shows nothing; the annotation says it where the system keeps them.
-    textBoxLabel_.Create(Handle(), L"STATIC", kTextBoxName, 0, kTextBoxLabelId);
-    AMSREdit1.Create(Handle(), kTextBoxId);
+    textBoxLabel_.Create(*this, kTextBoxName);
+    AMSREdit1.Create(*this);
     win32::NameForScreenReaders(AMSREdit1.Handle(), kTextBoxName);
     SetTextColours(kDesignBackground, kDesignText);
 }
 
-MemoleafWindow::~MemoleafWindow() {
-    if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
+void MemoleafWindow::BuildMenu() {
+    const auto addMenu = [](auto* parent, const NoteMenuEntry& entry) {
+        return &parent->AddMenu(entry.caption);
+    };
+    const auto addCommand = [this](win32::MenuBar::Menu* menu, const NoteMenuEntry& entry) {
+        menu->AddEntry(entry.caption, entry.ctrlKey, [this, run = entry.run] {
+            if (form_ != nullptr) run(*form_);
+        });
+    };
+    for (const NoteMenuEntry& menu : NoteMenuBar()) {
+        AddNoteMenuEntries(addMenu(&menu_, menu), menu, addMenu, addCommand);
+    }
+    UseMenuBar(menu_);
 }
 
 void MemoleafWindow::Show(int showCommand) {
@@ -54,9 +69,6 @@ LRESULT MemoleafWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SIZE:
             OnSize();
             return 0;
-        case WM_COMMAND:
-            if (OnCommand(LOWORD(wParam))) return 0;
-            break;
         case WM_SETFOCUS:
             AMSREdit1.Focus();
             return 0;
@@ -77,13 +89,6 @@ LRESULT MemoleafWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void MemoleafWindow::OnSize() {
     if (form_ != nullptr && AMSREdit1.Handle() != nullptr) form_->Form_Resize();
-}
-
-bool MemoleafWindow::OnCommand(int command) {
-    const NoteCommand run = menu_.CommandOf(command);
-    if (form_ == nullptr || run == nullptr) return false;
-    run(*form_);
-    return true;
 }
 
 void MemoleafWindow::OnDpiChanged(const RECT& suggested) {
@@ -154,9 +159,9 @@ void MemoleafWindow::SetText(const std::string& text) { AMSREdit1.SetPlainText(t
 
 std::string MemoleafWindow::SelectedText() const { return AMSREdit1.SelectedText(); }
 
-FontChoice MemoleafWindow::TextFont() const { return AMSREdit1.TextFont(); }
+FontChoice MemoleafWindow::TextFont() const { return NoteFont(AMSREdit1.TextFont()); }
 
-void MemoleafWindow::SetTextFont(const FontChoice& font) { AMSREdit1.SetTextFont(font); }
+void MemoleafWindow::SetTextFont(const FontChoice& font) { AMSREdit1.SetTextFont(BoxFont(font)); }
 
 std::array<std::int32_t, 2> MemoleafWindow::TextColours() const {
     return {static_cast<std::int32_t>(AMSREdit1.Background()),
