@@ -6,10 +6,8 @@
 #include "runtime/process/command_line.h"
 
 int main(int argc, char** argv) {
-    vortalis::keyfold::Keyfold_frm form;
-    const auto error = form.Form_Load(vortalis::CommandLineText(argc, argv),
-                                      vortalis::CommandLineTextUtf8(argc, argv));
-    if (!error) return 0;
-    vortalis::ReportError("Keyfold", *error);
-    return 1;
+    vortalis::keyfold::Keyfold_frm form(
+        [](const vortalis::RunError& error) { vortalis::ReportError("Keyfold", error); });
+    return form.Form_Load(vortalis::CommandLineText(argc, argv),
+                          vortalis::CommandLineTextUtf8(argc, argv));
 }

@@ -4,9 +4,13 @@
 
 namespace vortalis::keyfold {
 
-std::optional<RunError> Keyfold_frm::Form_Load(std::string_view commandLine,
-                                               std::string_view shownCommandLine) {
-    return ErrorEscaping([&] { RunKeyfold(commandLine, files_, shownCommandLine); });
+Keyfold_frm::Keyfold_frm(std::function<void(const RunError&)> showErrorBox, FileSystem& files)
+    : files_(files),
+      events_({std::move(showErrorBox), [this](int exitStatus) { exitStatus_ = exitStatus; }}) {}
+
+int Keyfold_frm::Form_Load(std::string_view commandLine, std::string_view shownCommandLine) {
+    events_.Run([&] { RunKeyfold(commandLine, files_, shownCommandLine); });
+    return exitStatus_;
 }
 
 }  // namespace vortalis::keyfold

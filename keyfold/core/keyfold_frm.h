@@ -1,9 +1,9 @@
 #pragma once
 
-#include <optional>
+#include <functional>
 #include <string_view>
 
-#include "runtime/errors/run_error.h"
+#include "runtime/errors/event_policy.h"
 #include "runtime/files/file_system.h"
 
 namespace vortalis::keyfold {
@@ -12,16 +12,19 @@ namespace vortalis::keyfold {
 // start-up handler is the whole run, and the error box all a user ever sees.
 class Keyfold_frm {
   public:
-    explicit Keyfold_frm(FileSystem& files = SystemFiles()) : files_(files) {}
+    // `showErrorBox` shows the box of an error that ended the run.
+    explicit Keyfold_frm(std::function<void(const RunError&)> showErrorBox,
+                         FileSystem& files = SystemFiles());
 
     // `Form_Load` — the run from the command-line text (and, to name a file, the
-    // same as the system shows it: see RunKeyfold). Gives back the error that
-    // ended it, for the error box, or nothing once the file is rewritten.
-    std::optional<RunError> Form_Load(std::string_view commandLine,
-                                      std::string_view shownCommandLine = {});
+    // same as the system shows it: see RunKeyfold), which ends the program on
+    // every path: 0 once the file is rewritten, 1 after the error box.
+    int Form_Load(std::string_view commandLine, std::string_view shownCommandLine = {});
 
   private:
     FileSystem& files_;
+    int exitStatus_ = 0;
+    EventPolicy events_;
 };
 
 }  // namespace vortalis::keyfold

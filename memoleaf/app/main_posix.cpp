@@ -18,6 +18,8 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "xcb");
     }
     QApplication application(argc, argv);
+    // The form says when the note ends, its window's closing included.
+    QApplication::setQuitOnLastWindowClosed(false);
     // The colour and font choosers speak French like the rest of the note.
     const vortalis::FrenchInterface french;
 
@@ -31,6 +33,8 @@ int main(int argc, char* argv[]) {
                       {dialogs, clipboard, session, fonts, places, vortalis::SystemFiles()});
     window.ForwardEventsTo(form);
     form.Form_Load();
+    // An error at start has been reported; the event loop that would end is not running yet.
+    if (form.Ended()) return 1;
     window.show();
     vortalis::QuitAfterFirstPaintWhenAsked(window);
     const int status = QApplication::exec();

@@ -4,6 +4,7 @@
 
 #include "memoleaf/core/memoleaf_frm.h"
 #include "memoleaf/core/note_caption.h"
+#include "memoleaf/core/note_texts.h"
 #include "memoleaf/platform/windows/windows_note_services.h"
 #include "memoleaf/ui/win32/memoleaf_window.h"
 #include "runtime/errors/error_report.h"
@@ -13,10 +14,7 @@ int main() {
     using namespace vortalis::memoleaf;
     win32_ui::MemoleafWindow window;
     if (!window.Created()) {
-        vortalis::ShowMessage(kProgramTitle,
-                              "La note n'a pas pu s'ouvrir\u00A0: le système n'a pas de zone de "
-                              "texte enrichi (msftedit.dll).",
-                              vortalis::MessageIcon::Critical);
+        vortalis::ShowMessage(kProgramTitle, kNoRichTextBox, vortalis::MessageIcon::Critical);
         return 1;
     }
     WindowsNoteDialogs dialogs(window.Handle());
@@ -28,6 +26,8 @@ int main() {
                       {dialogs, clipboard, session, fonts, places, vortalis::SystemFiles()});
     window.ForwardEventsTo(form);
     form.Form_Load();
+    // An error at start has been reported; the loop that would end is not running yet.
+    if (form.Ended()) return 1;
     window.Show(SW_SHOWDEFAULT);
     return vortalis::win32::RunMessageLoop(window.Handle(), window.Accelerators());
 }

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "memoleaf/core/note_caption.h"
+#include "memoleaf/core/note_texts.h"
 #include "memoleaf/core/settings_file.h"
 #include "memoleaf/core/settings_path.h"
 #include "memoleaf/core/stored_font_name.h"
@@ -23,9 +24,17 @@ std::int16_t WholePoints(double size) {
 }  // namespace
 
 Memoleaf_frm::Memoleaf_frm(NoteWindow& window, ProgramLocation program, NoteServices services)
-    : window_(window), program_(std::move(program)), services_(services) {}
+    : window_(window),
+      program_(std::move(program)),
+      services_(services),
+      policy_({[this](const RunError& error) { services_.session.ReportError(error); },
+               [this](int exitCode) { services_.session.End(exitCode); }}) {}
 
 void Memoleaf_frm::Form_Load() {
+    policy_.Run([this] { Load(); });
+}
+
+void Memoleaf_frm::Load() {
     window_.SetCaption(AnsiToUtf8(kCaptionAnsi));
     // Before the settings are read: they may be the file a killed save left.
     PutBackInterruptedRewrites();
@@ -63,7 +72,9 @@ void Memoleaf_frm::PlaceWindow() {
         PlaceOnAScreen(stored, window_.AvailableScreenAreas(), window_.PrimaryScreenArea()));
 }
 
-void Memoleaf_frm::Form_Resize() { ApplyLayout(); }
+void Memoleaf_frm::Form_Resize() {
+    policy_.Run([this] { ApplyLayout(); });
+}
 
 void Memoleaf_frm::ApplyLayout() {
     const DesktopRect outer = window_.OuterGeometry();
@@ -86,26 +97,48 @@ void Memoleaf_frm::ApplyNoteColours() {
 }
 
 void Memoleaf_frm::cop_Click() {
+    policy_.Run([this] { CopySelection(); });
+}
+
+void Memoleaf_frm::cou1_Click(int Index) {
+    policy_.Run([this, Index] { ChooseColour(Index); });
+}
+
+void Memoleaf_frm::pol_Click() {
+    policy_.Run([this] { ChooseFont(); });
+}
+
+void Memoleaf_frm::qui_Click() {
+    policy_.Run([this] { SaveAndEnd(); });
+}
+
+void Memoleaf_frm::cou_Click() { qui_Click(); }
+
+void Memoleaf_frm::Form_Unload() {
+    policy_.Run([this] { policy_.End(0); });
+}
+
+void Memoleaf_frm::CopySelection() {
     const std::string selection = window_.SelectedText();
     if (!selection.empty()) services_.clipboard.SetText(selection);
 }
 
-void Memoleaf_frm::cou1_Click(int Index) {
-    std::int32_t& colour = settings_.noteColours.at(static_cast<std::size_t>(Index));
-    // Titled as the menu entry reads, so that the user sees which colour is asked.
-    const char* title = Index == kBackgroundColour ? "Couleur du fond" : "Couleur du texte";
-    if (std::optional<std::int32_t> chosen = services_.dialogs.ChooseColour(title, colour)) {
+void Memoleaf_frm::ChooseColour(int index) {
+    const auto at = static_cast<std::size_t>(index);
+    std::int32_t& colour = settings_.noteColours.at(at);
+    if (std::optional<std::int32_t> chosen =
+            services_.dialogs.ChooseColour(kColourDialogTitles.at(at), colour)) {
         colour = *chosen;
     }
     ApplyNoteColours();
     settingsChanged_ = true;
 }
 
-void Memoleaf_frm::pol_Click() {
+void Memoleaf_frm::ChooseFont() {
     if (std::optional<FontChoice> chosen = services_.dialogs.ChooseFont(window_.TextFont())) {
         // A name the file could not give back would come back as another font.
         if (std::optional<std::string> problem = FontNameProblem(chosen->name)) {
-            services_.session.ShowMessage(*problem + " La police reste inchangée.");
+            services_.session.ShowMessage(*problem + kFontUnchanged);
         } else {
             settings_.fontName = chosen->name;
             settings_.fontSize = WholePoints(chosen->size);
@@ -117,7 +150,7 @@ void Memoleaf_frm::pol_Click() {
     settingsChanged_ = true;
 }
 
-void Memoleaf_frm::qui_Click() {
+void Memoleaf_frm::SaveAndEnd() {
     if (settingsChanged_) {
         const DesktopRect outer = window_.OuterGeometry();
         try {
@@ -128,9 +161,7 @@ void Memoleaf_frm::qui_Click() {
             services_.session.ReportError(error);
         }
     }
-    services_.session.End();
+    policy_.End(0);
 }
-
-void Memoleaf_frm::cou_Click() { qui_Click(); }
 
 }  // namespace vortalis::memoleaf

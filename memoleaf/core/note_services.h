@@ -47,8 +47,9 @@ class NoteSession {
     virtual ~NoteSession() = default;
     virtual void ReportError(const RunError& error) = 0;
     virtual void ShowMessage(const std::string& text) = 0;  // UTF-8
-    // Ends the program at once: no further event of the window runs.
-    virtual void End() = 0;
+    // Ends the program with `exitCode` (0 for a user's end, 1 after an error):
+    // the window goes and its event loop returns the code.
+    virtual void End(int exitCode) = 0;
 };
 
 // The system's list of screen fonts.

@@ -6,10 +6,7 @@
 #include "pathwell/core/pathwell_frm.h"
 #include "pathwell/platform/desktop_services.h"
 #include "pathwell/ui/qt/hidden_form.h"
-#include "runtime/errors/error_report.h"
-#include "runtime/errors/run_error.h"
 #include "runtime/process/command_line.h"
-#include "runtime/process/program_location.h"
 #include "runtime/qt/french_interface.h"
 
 int main(int argc, char** argv) {
@@ -22,8 +19,6 @@ int main(int argc, char** argv) {
     vortalis::pathwell::qt_ui::HiddenForm window;
     const auto services = vortalis::pathwell::MakeDesktopServices(window);
     vortalis::pathwell::Pathwell_frm form(window, services->Dialogs(), services->Shell());
-    const auto error = vortalis::ErrorEscaping([&] { form.Form_load(argumentText); });
-    if (!error) return 0;
-    vortalis::ReportError(vortalis::CurrentProgram().stem, *error);
-    return 1;
+    form.Form_load(argumentText);
+    return form.ExitStatus();
 }

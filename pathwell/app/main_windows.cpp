@@ -14,13 +14,16 @@ int main(int argc, char** argv) {
     // From the wide command line: a folder may have any letter in its name.
     const std::string argumentText = vortalis::CommandLineTextUtf8(argc, argv);
 
+    // The form answers its own errors; these are of a form that could not be made.
+    int exitStatus = 0;
     const auto error = vortalis::ErrorEscaping([&] {
         vortalis::pathwell::win32_ui::HiddenForm window;
         const auto services = vortalis::pathwell::MakeDesktopServices(window);
         vortalis::pathwell::Pathwell_frm form(window, services->Dialogs(), services->Shell());
         form.Form_load(argumentText);
+        exitStatus = form.ExitStatus();
     });
-    if (!error) return 0;
+    if (!error) return exitStatus;
     vortalis::ReportError(vortalis::CurrentProgram().stem, *error);
     return 1;
 }

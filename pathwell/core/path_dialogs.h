@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "runtime/errors/run_error.h"
+
 namespace vortalis::pathwell {
 
 using WindowHandle = std::uintptr_t;
@@ -46,6 +48,8 @@ class PathDialogs {
     // The open-file dialog: the selection string (one full path, or the folder
     // and the names separated by NUL characters), empty when the user cancels.
     virtual std::string ShowOpen(const ChooserSettings& settings) = 0;
+    // The error box of an error nothing trapped: its number and its text.
+    virtual void ReportError(const RunError& error) = 0;
 };
 
 }  // namespace vortalis::pathwell

@@ -11,12 +11,18 @@
 namespace vortalis::pathwell {
 
 Pathwell_frm::Pathwell_frm(FormWindow& window, PathDialogs& dialogs, ShellPlatform& shell)
-    : window_(window), dialogs_(dialogs), shell_(shell) {}
+    : window_(window),
+      dialogs_(dialogs),
+      shell_(shell),
+      events_({[this](const RunError& error) { dialogs_.ReportError(error); },
+               [this](int exitStatus) { exitStatus_ = exitStatus; }}) {}
 
 void Pathwell_frm::Form_load(const std::string& argumentText) {
-    KeepWindowHandle();
-    SetCreditCaption();
-    RunLoopFor(argumentText);
+    events_.Run([&] {
+        KeepWindowHandle();
+        SetCreditCaption();
+        RunLoopFor(argumentText);
+    });
 }
 
 void Pathwell_frm::KeepWindowHandle() { hWnd_ = window_.Handle(); }

@@ -5,6 +5,7 @@
 #include "pathwell/core/form_window.h"
 #include "pathwell/core/path_dialogs.h"
 #include "pathwell/core/shell_platform.h"
+#include "runtime/errors/event_policy.h"
 
 namespace vortalis::pathwell {
 
@@ -19,9 +20,11 @@ class Pathwell_frm {
     Pathwell_frm(FormWindow& window, PathDialogs& dialogs, ShellPlatform& shell);
 
     // `Form_load` — start-up: the browser without an argument, else the chooser
-    // in the folder it names. `argumentText`: the command line after the
-    // program name, as one text.
+    // in the folder it names; the program ends when it returns. `argumentText`:
+    // the command line after the program name, as one text.
     void Form_load(const std::string& argumentText);
+    // 0 once the user cancelled, 1 after the error box.
+    int ExitStatus() const { return exitStatus_; }
     // `BrowseFolders` — the folder browser's loop, until Cancel.
     void BrowseFolders();
     // `ChooseFiles` — the multi-select file chooser's loop in `initialFolder`.
@@ -42,6 +45,8 @@ class Pathwell_frm {
     PathDialogs& dialogs_;
     ShellPlatform& shell_;
     WindowHandle hWnd_ = 0;
+    int exitStatus_ = 0;
+    EventPolicy events_;
 };
 
 }  // namespace vortalis::pathwell

@@ -1,6 +1,7 @@
 #include "runtime/win32/window.h"
 
 #include "runtime/win32/control.h"
+#include "runtime/win32/menu_bar.h"
 
 namespace vortalis::win32 {
 
@@ -34,6 +35,26 @@ bool Window::Create(const wchar_t* className, int iconId, DWORD style, DWORD ext
                            CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu, instance, this) != nullptr;
 }
 
+void Window::UseMenuBar(MenuBar& menu) {
+    menu_ = &menu;
+    menu.shown_ = SetMenu(handle_, menu.Handle()) != FALSE;
+}
+
+int Window::Adopt(Control& control) {
+    const int id = nextControlId_++;
+    controlsById_[id] = &control;
+    return id;
+}
+
+void Window::Adopted(Control& control, HWND part) {
+    if (part != nullptr) controlsByHandle_[part] = &control;
+}
+
+Control* Window::ControlOf(HWND part) const {
+    const auto found = controlsByHandle_.find(part);
+    return found == controlsByHandle_.end() ? nullptr : found->second;
+}
+
 LRESULT CALLBACK Window::Procedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* window =
@@ -47,7 +68,60 @@ LRESULT CALLBACK Window::Procedure(HWND handle, UINT message, WPARAM wParam, LPA
         SetWindowLongPtrW(handle, GWLP_USERDATA, 0);
         window->handle_ = nullptr;
     }
+    if (const std::optional<LRESULT> answer = window->HandBack(message, wParam, lParam))
+        return *answer;
     return window->OnMessage(message, wParam, lParam);
+}
+
+std::optional<LRESULT> Window::HandBack(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND: {
+            // From a menu or its keys there is no control (lParam 0).
+            if (lParam == 0) {
+                if (menu_ != nullptr && menu_->Choose(LOWORD(wParam))) return 0;
+                return std::nullopt;
+            }
+            Control* control = ControlOf(reinterpret_cast<HWND>(lParam));
+            if (control != nullptr && control->OnCommand(HIWORD(wParam))) return 0;
+            return std::nullopt;
+        }
+        case WM_NOTIFY: {
+            const auto& notice = *reinterpret_cast<const NMHDR*>(lParam);
+            if (Control* control = ControlOf(notice.hwndFrom)) return control->OnNotify(notice);
+            return std::nullopt;
+        }
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN: {
+            Control* control = ControlOf(reinterpret_cast<HWND>(lParam));
+            if (control == nullptr) return std::nullopt;
+            if (HBRUSH brush = control->OnColour(reinterpret_cast<HDC>(wParam)))
+                return reinterpret_cast<LRESULT>(brush);
+            return std::nullopt;
+        }
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            Control* control = ControlOf(item.hwndItem);
+            if (control != nullptr && control->OnDrawItem(item)) return TRUE;
+            return std::nullopt;
+        }
+        case WM_MEASUREITEM: {
+            // Asked while the control is being made, before its handle is known.
+            auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            const auto found = controlsById_.find(static_cast<int>(item.CtlID));
+            if (found != controlsById_.end() && found->second->OnMeasureItem(item)) return TRUE;
+            return std::nullopt;
+        }
+        case WM_SYSCOLORCHANGE:
+            // A system colour a control was given follows the system's change.
+            for (const auto& [id, control] : controlsById_) {
+                if (control->colours_ != nullptr) control->colours_->Refresh();
+            }
+            return std::nullopt;
+        default:
+            return std::nullopt;
+    }
 }
 
 LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

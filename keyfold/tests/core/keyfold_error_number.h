@@ -6,10 +6,13 @@
 
 namespace vortalis::testing {
 
-// Runs Keyfold's form in this process: the error number it ends on, 0 on success.
+// Runs Keyfold's form in this process: the number of the error its box shows,
+// 0 on success.
 inline int KeyfoldErrorNumber(const std::string& commandLine, FileSystem& files = SystemFiles()) {
-    const auto error = keyfold::Keyfold_frm(files).Form_Load(commandLine);
-    return error ? error->Number() : 0;
+    int shown = 0;
+    keyfold::Keyfold_frm([&shown](const RunError& error) { shown = error.Number(); }, files)
+        .Form_Load(commandLine);
+    return shown;
 }
 
 }  // namespace vortalis::testing

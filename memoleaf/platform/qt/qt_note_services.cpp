@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 
 #include "memoleaf/core/note_caption.h"
+#include "memoleaf/core/note_texts.h"
 #include "memoleaf/platform/qt/note_font.h"
 #include "runtime/errors/error_report.h"
 #include "runtime/qt/windows_colour.h"
@@ -29,7 +30,7 @@ std::optional<FontChoice> QtNoteDialogs::ChooseFont(const FontChoice& initial) {
     // italic are taken.
     const QFont offered = DialogFont(initial);
     QFontDialog dialog(offered, owner_);
-    dialog.setWindowTitle(QStringLiteral("Police"));
+    dialog.setWindowTitle(QString::fromUtf8(kFontDialogTitle));
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return AcceptedFont(initial, offered, dialog.selectedFont());
 }
@@ -50,7 +51,7 @@ void QtNoteSession::ShowMessage(const std::string& text) {
     vortalis::ShowMessage(kProgramTitle, text, MessageIcon::None);
 }
 
-void QtNoteSession::End() { QCoreApplication::exit(0); }
+void QtNoteSession::End(int exitCode) { QCoreApplication::exit(exitCode); }
 
 std::string QtScreenFonts::FirstScreenFont() const {
     return FamilyName(QFontDatabase::families().value(0)).toStdString();

@@ -32,7 +32,7 @@ class QtNoteSession : public NoteSession {
   public:
     void ReportError(const RunError& error) override;
     void ShowMessage(const std::string& text) override;
-    void End() override;
+    void End(int exitCode) override;
 };
 
 class QtScreenFonts : public ScreenFonts {

@@ -1,3 +1,4 @@
+#include "memoleaf/core/note_texts.h"
 #include "memoleaf/platform/windows/dialog_font.h"
 #include "memoleaf/platform/windows/dialog_title.h"
 #include "memoleaf/platform/windows/windows_note_services.h"
@@ -9,8 +10,6 @@
 
 namespace vortalis::memoleaf {
 namespace {
-
-constexpr const wchar_t* kFontDialogTitle = L"Police";
 
 int ScreenDpi() {
     HDC screen = GetDC(nullptr);
@@ -37,6 +36,7 @@ std::optional<std::int32_t> WindowsNoteDialogs::ChooseColour(const std::string& 
 }
 
 std::optional<FontChoice> WindowsNoteDialogs::ChooseFont(const FontChoice& initial) {
+    const std::wstring title = Widen(kFontDialogTitle);
     LOGFONTW font = DialogLogFont(initial, ScreenDpi());
     CHOOSEFONTW request{};
     request.lStructSize = sizeof request;
@@ -44,7 +44,7 @@ std::optional<FontChoice> WindowsNoteDialogs::ChooseFont(const FontChoice& initi
     request.lpLogFont = &font;
     // No effects: the note keeps no underline, strike-through or colour.
     request.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_ENABLEHOOK;
-    request.lCustData = reinterpret_cast<LPARAM>(kFontDialogTitle);
+    request.lCustData = reinterpret_cast<LPARAM>(title.c_str());
     request.lpfnHook = &SetDialogTitle<CHOOSEFONTW>;
     if (!ChooseFontW(&request)) return std::nullopt;
     return AcceptedFont(font, request.iPointSize);

@@ -45,8 +45,8 @@ class WindowsNoteSession : public NoteSession {
 
     void ReportError(const RunError& error) override;
     void ShowMessage(const std::string& text) override;
-    // Closes the note, whose going ends the event loop.
-    void End() override;
+    // Closes the note and ends the event loop with `exitCode`.
+    void End(int exitCode) override;
 
   private:
     HWND note_;

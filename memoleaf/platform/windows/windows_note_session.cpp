@@ -26,6 +26,9 @@ void WindowsNoteSession::ShowMessage(const std::string& text) {
     WithNoteDisabled(note_, [&] { vortalis::ShowMessage(kProgramTitle, text, MessageIcon::None); });
 }
 
-void WindowsNoteSession::End() { DestroyWindow(note_); }
+void WindowsNoteSession::End(int exitCode) {
+    DestroyWindow(note_);
+    PostQuitMessage(exitCode);
+}
 
 }  // namespace vortalis::memoleaf

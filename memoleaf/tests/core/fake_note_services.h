@@ -32,9 +32,17 @@ class FakeNoteDialogs : public NoteDialogs {
 class FakeNoteClipboard : public NoteClipboard {
   public:
     std::string text;
+    // Raised by every read and write, when the test sets it.
+    std::optional<RunError> failure;
 
-    std::string Text() const override { return text; }
-    void SetText(const std::string& newText) override { text = newText; }
+    std::string Text() const override {
+        if (failure) throw *failure;
+        return text;
+    }
+    void SetText(const std::string& newText) override {
+        if (failure) throw *failure;
+        text = newText;
+    }
 };
 
 class FakeNoteSession : public NoteSession {
@@ -42,10 +50,14 @@ class FakeNoteSession : public NoteSession {
     std::vector<RunError> errors;
     std::vector<std::string> messages;
     int ends = 0;
+    int exitCode = -1;
 
     void ReportError(const RunError& error) override { errors.push_back(error); }
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    void End() override { ++ends; }
+    void End(int code) override {
+        ++ends;
+        exitCode = code;
+    }
 };
 
 class FakeScreenFonts : public ScreenFonts {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "memoleaf/core/note_caption.h"
+#include "memoleaf/core/note_menu.h"
 #include "memoleaf/core/settings_file.h"
 #include "memoleaf/tests/core/fake_note_services.h"
 #include "memoleaf/tests/core/fake_note_window.h"
@@ -208,7 +209,79 @@ TEST_F(MemoleafForm, AFailedSaveIsReportedAndTheEndComesAllTheSame) {
     ASSERT_EQ(session.errors.size(), 1u);
     EXPECT_EQ(session.errors[0].Number(), run_error::kDiskFull);
     EXPECT_EQ(session.ends, 1);
+    EXPECT_EQ(session.exitCode, 0);
     EXPECT_EQ(SettingsText(), kArialNote);
+}
+
+TEST_F(MemoleafForm, ClosingTheWindowEndsTheNoteAndWritesNothingNotEvenAChange) {
+    Load(kArialNote);
+    dialogs.colourAnswer = 0x00FF00;
+    form->cou1_Click(kBackgroundColour);
+    form->Form_Unload();
+
+    EXPECT_EQ(session.ends, 1);
+    EXPECT_EQ(session.exitCode, 0);
+    EXPECT_EQ(SettingsText(), kArialNote);
+}
+
+// Errors no handler traps
+
+TEST_F(MemoleafForm, AnUntrappedErrorIsReportedAndEndsTheNoteWithStatusOneAfterWhichNothingRuns) {
+    Load(kArialNote);
+    form->Form_Resize();
+    window.selection = "copié";
+    clipboard.failure = RunError(run_error::kOutOfMemory);
+    form->cop_Click();
+
+    ASSERT_EQ(session.errors.size(), 1u);
+    EXPECT_EQ(session.errors[0].Number(), run_error::kOutOfMemory);
+    EXPECT_EQ(session.ends, 1);
+    EXPECT_EQ(session.exitCode, 1);
+    EXPECT_TRUE(form->Ended());
+
+    form->qui_Click();
+    form->Form_Unload();
+    EXPECT_EQ(session.ends, 1);
+    EXPECT_EQ(SettingsText(), kArialNote) << "the end came before the menu's save";
+
+    // At start-up, before the window is shown: the caller sees the end.
+    Load();
+    EXPECT_TRUE(form->Ended());
+    EXPECT_EQ(session.errors.size(), 2u);
+}
+
+// The menu
+
+TEST_F(MemoleafForm, EachMenuCommandRunsTheHandlerItsCaptionNames) {
+    std::vector<std::string> ran;
+    const auto addMenu = [](std::string path, const NoteMenuEntry& menu) {
+        return path + menu.caption + ">";
+    };
+    const auto runCommand = [&](const std::string& path, const NoteMenuEntry& entry) {
+        Load(kArialNote);
+        window.selection = "copié";
+        clipboard.text.clear();
+        dialogs.colourTitles.clear();
+        dialogs.fontsOffered.clear();
+        session.ends = 0;
+        entry.run(*form);
+        const std::string what = !clipboard.text.empty()         ? "copie"
+                                 : !dialogs.colourTitles.empty() ? dialogs.colourTitles[0]
+                                 : !dialogs.fontsOffered.empty() ? "police"
+                                 : session.ends == 1             ? "fin"
+                                                                 : "rien";
+        ran.push_back(path + entry.caption + "|" + ShortcutText(entry) + " " + what);
+    };
+    for (const NoteMenuEntry& menu : NoteMenuBar()) {
+        AddNoteMenuEntries(addMenu("", menu), menu, addMenu, runCommand);
+    }
+
+    EXPECT_EQ(
+        ran, (std::vector<std::string>{
+                 "&Ordres>&Copier|Ctrl+C copie", "&Ordres>c&Ouleur>du &Fond|Ctrl+F Couleur du fond",
+                 "&Ordres>c&Ouleur>du &Texte|Ctrl+T Couleur du texte",
+                 "&Ordres>changer la &Police|Ctrl+P police", "&Ordres>&Quitter|Ctrl+Q fin",
+                 "&Ordres>co&Uper|Ctrl+X fin"}));
 }
 
 // Colours

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -11,16 +12,13 @@
 #include <algorithm>
 
 #include "memoleaf/core/note_caption.h"
+#include "memoleaf/core/note_design.h"
 #include "memoleaf/ui/qt/note_icon.h"
 #include "runtime/qt/twips.h"
 #include "runtime/qt/windows_colour.h"
 
 namespace vortalis::memoleaf::qt_ui {
 namespace {
-
-// The text box's colours as the window is designed: pale yellow, black.
-constexpr std::int32_t kDesignBackground = 8454143;
-constexpr std::int32_t kDesignText = 0;
 
 DesktopRect ToTwips(const QRect& pixels, double twipsPerPixel) {
     return {PixelsToTwips(pixels.left(), twipsPerPixel), PixelsToTwips(pixels.top(), twipsPerPixel),
@@ -54,30 +52,29 @@ void MemoleafWindow::BuildDesign() {
     BuildMenu();
 }
 
-QAction* MemoleafWindow::AddEntry(QMenu* menu, const QString& caption, const QKeySequence& shortcut,
-                                  const std::function<void(Memoleaf_frm&)>& handler) {
-    QAction* action = menu->addAction(caption);
-    action->setShortcut(shortcut);
-    connect(action, &QAction::triggered, this, [this, handler] {
-        if (form_ != nullptr) handler(*form_);
-    });
-    return action;
+void MemoleafWindow::BuildMenu() {
+    // Into the bar or into a menu, named as the form's design names it.
+    const auto addMenu = [](auto* parent, const NoteMenuEntry& entry) {
+        QMenu* menu = parent->addMenu(QString::fromUtf8(entry.caption));
+        menu->setObjectName(QString::fromUtf8(entry.name));
+        return menu;
+    };
+    const auto addCommand = [this](QMenu* menu, const NoteMenuEntry& entry) {
+        AddCommand(menu, entry);
+    };
+    for (const NoteMenuEntry& menu : NoteMenuBar()) {
+        AddNoteMenuEntries(addMenu(menuBar(), menu), menu, addMenu, addCommand);
+    }
 }
 
-void MemoleafWindow::BuildMenu() {
-    const auto keys = [](const char* text) { return QKeySequence(QString::fromLatin1(text)); };
-    ord = menuBar()->addMenu(QStringLiteral("&Ordres"));
-    cop = AddEntry(ord, QStringLiteral("&Copier"), keys("Ctrl+C"), &Memoleaf_frm::cop_Click);
-    coul = ord->addMenu(QStringLiteral("c&Ouleur"));
-    cou1[kBackgroundColour] =
-        AddEntry(coul, QStringLiteral("du &Fond"), keys("Ctrl+F"),
-                 [](Memoleaf_frm& form) { form.cou1_Click(kBackgroundColour); });
-    cou1[kTextColour] = AddEntry(coul, QStringLiteral("du &Texte"), keys("Ctrl+T"),
-                                 [](Memoleaf_frm& form) { form.cou1_Click(kTextColour); });
-    pol = AddEntry(ord, QStringLiteral("changer la &Police"), keys("Ctrl+P"),
-                   &Memoleaf_frm::pol_Click);
-    qui = AddEntry(ord, QStringLiteral("&Quitter"), keys("Ctrl+Q"), &Memoleaf_frm::qui_Click);
-    cou = AddEntry(ord, QStringLiteral("co&Uper"), keys("Ctrl+X"), &Memoleaf_frm::cou_Click);
+void MemoleafWindow::AddCommand(QMenu* menu, const NoteMenuEntry& entry) {
+    QAction* action = menu->addAction(QString::fromUtf8(entry.caption));
+    action->setObjectName(QString::fromUtf8(entry.name));
+    action->setShortcut(QKeySequence(QString::fromStdString(ShortcutText(entry))));
+    connect(action, &QAction::triggered, this, [this, run = entry.run] {
+        if (form_ != nullptr) run(*form_);
+    });
+    commands_.push_back(action);
 }
 
 void MemoleafWindow::SetCaption(const std::string& caption) {
@@ -186,6 +183,11 @@ void MemoleafWindow::resizeEvent(QResizeEvent* event) {
     FitFrameToPlacedGeometry();
 }
 
+void MemoleafWindow::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (form_ != nullptr) form_->Form_Unload();
+}
+
 void MemoleafWindow::FitFrameToPlacedGeometry() {
     if (frameFitted_) return;
     if (frameGeometry().size() == size()) {
@@ -202,7 +204,7 @@ void MemoleafWindow::FitFrameToPlacedGeometry() {
 }
 
 bool MemoleafWindow::IsMenuShortcut(const QKeySequence& keys) const {
-    for (const QAction* action : {cop, cou1[0], cou1[1], pol, qui, cou}) {
+    for (const QAction* action : commands_) {
         if (action->shortcut() == keys) return true;
     }
     return false;

@@ -2,10 +2,10 @@
 
 #include <QMainWindow>
 #include <QTimer>
-#include <array>
-#include <functional>
+#include <vector>
 
 #include "memoleaf/core/memoleaf_frm.h"
+#include "memoleaf/core/note_menu.h"
 #include "memoleaf/core/note_window.h"
 
 class QAction;
@@ -15,14 +15,15 @@ class QTextEdit;
 namespace vortalis::memoleaf::qt_ui {
 
 // The note's window: the rich-text box and the menu, placed and named as the
-// form knows them. Its events run the form's handlers.
+// form knows them. Its events run the form's handlers, its closing included.
 class MemoleafWindow : public QMainWindow, public NoteWindow {
     Q_OBJECT
 
   public:
     explicit MemoleafWindow(QWidget* parent = nullptr);
 
-    // The form whose handlers the menu and the resizes run; none run before.
+    // The form whose handlers the menu, the resizes and the closing run; none
+    // run before.
     void ForwardEventsTo(Memoleaf_frm& form) { form_ = &form; }
     QTextEdit* TextArea() const { return AMSREdit1; }
 
@@ -44,13 +45,13 @@ class MemoleafWindow : public QMainWindow, public NoteWindow {
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void BuildDesign();
     void BuildMenu();
-    QAction* AddEntry(QMenu* menu, const QString& caption, const QKeySequence& shortcut,
-                      const std::function<void(Memoleaf_frm&)>& handler);
+    void AddCommand(QMenu* menu, const NoteMenuEntry& entry);
     void FitFrameToPlacedGeometry();
     bool IsMenuShortcut(const QKeySequence& keys) const;
 
@@ -67,15 +68,9 @@ class MemoleafWindow : public QMainWindow, public NoteWindow {
 
     // The note's rich-text box.
     QTextEdit* AMSREdit1 = nullptr;
-    // The one menu, "Ordres", and its entries: copy, the colour submenu with
-    // background (index 0) and text (index 1), font, quit, and cut (which quits).
-    QMenu* ord = nullptr;
-    QAction* cop = nullptr;
-    QMenu* coul = nullptr;
-    std::array<QAction*, 2> cou1{};
-    QAction* pol = nullptr;
-    QAction* qui = nullptr;
-    QAction* cou = nullptr;
+    // The menu's commands, each named as the form's design names it (cop,
+    // cou1, pol, ...), with their shortcuts.
+    std::vector<QAction*> commands_;
 };
 
 }  // namespace vortalis::memoleaf::qt_ui

@@ -1,7 +1,8 @@
 #include "memoleaf/ui/win32/memoleaf_window.h"
 
 #include "memoleaf/core/note_caption.h"
-#include "memoleaf/ui/win32/note_menu.h"
+#include "memoleaf/core/note_design.h"
+#include "memoleaf/core/note_menu.h"
 #include "memoleaf/ui/win32/outer_geometry.h"
 #include "runtime/win32/dpi.h"
 #include "runtime/win32/screen_reader_name.h"
@@ -9,12 +10,6 @@
 
 namespace vortalis::memoleaf::win32_ui {
 namespace {
-
-// The text box's colours as the window is designed: pale yellow, black.
-constexpr std::int32_t kDesignBackground = 8454143;
-constexpr std::int32_t kDesignText = 0;
-constexpr int kTextBoxId = 1;
-constexpr int kTextBoxLabelId = 2;
 
 BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
     MONITORINFO info{};
@@ -24,26 +19,43 @@ BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
     return TRUE;
 }
 
+win32::RichEdit::Font BoxFont(const FontChoice& font) {
+    return {font.name, font.size, font.bold, font.italic};
+}
+
+FontChoice NoteFont(const win32::RichEdit::Font& font) {
+    return {font.face, font.points, font.bold, font.italic};
+}
+
 }  // namespace
 
 MemoleafWindow::MemoleafWindow() {
-    if (!RichEdit::LoadModule()) return;
-    if (!Create(L"Memoleaf_frm", win32::kProgramIcon, WS_OVERLAPPEDWINDOW, 0, BuildNoteMenu())) {
-        return;
-    }
-    accelerators_ = BuildNoteAccelerators();
+    if (!win32::RichEdit::LoadModule()) return;
+    if (!Create(L"Memoleaf_frm", win32::kProgramIcon, WS_OVERLAPPEDWINDOW)) return;
+    BuildMenu();
     // Placed by hand (SetTextBoxSize), not by a layout: the strips beside it
     // show the window's own background.
     // A screen reader names a text box by the label before it: this one, of no
     // size, shows nothing; the annotation says it where the system keeps them.
-    textBoxLabel_.Create(Handle(), L"STATIC", kTextBoxName, 0, kTextBoxLabelId);
-    AMSREdit1.Create(Handle(), kTextBoxId);
+    textBoxLabel_.Create(*this, kTextBoxName);
+    AMSREdit1.Create(*this);
     win32::NameForScreenReaders(AMSREdit1.Handle(), kTextBoxName);
     SetTextColours(kDesignBackground, kDesignText);
 }
 
-MemoleafWindow::~MemoleafWindow() {
-    if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
+void MemoleafWindow::BuildMenu() {
+    const auto addMenu = [](auto* parent, const NoteMenuEntry& entry) {
+        return &parent->AddMenu(entry.caption);
+    };
+    const auto addCommand = [this](win32::MenuBar::Menu* menu, const NoteMenuEntry& entry) {
+        menu->AddEntry(entry.caption, entry.ctrlKey, [this, run = entry.run] {
+            if (form_ != nullptr) run(*form_);
+        });
+    };
+    for (const NoteMenuEntry& menu : NoteMenuBar()) {
+        AddNoteMenuEntries(addMenu(&menu_, menu), menu, addMenu, addCommand);
+    }
+    UseMenuBar(menu_);
 }
 
 void MemoleafWindow::Show(int showCommand) {
@@ -57,15 +69,15 @@ LRESULT MemoleafWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SIZE:
             OnSize();
             return 0;
-        case WM_COMMAND:
-            if (OnCommand(LOWORD(wParam))) return 0;
-            break;
         case WM_SETFOCUS:
             AMSREdit1.Focus();
             return 0;
         case WM_DPICHANGED:
             OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
             return 0;
+        case WM_CLOSE:
+            if (OnClose()) return 0;
+            break;
         case WM_DESTROY:
             OnDestroy();
             return 0;
@@ -79,32 +91,6 @@ void MemoleafWindow::OnSize() {
     if (form_ != nullptr && AMSREdit1.Handle() != nullptr) form_->Form_Resize();
 }
 
-bool MemoleafWindow::OnCommand(int command) {
-    if (form_ == nullptr) return false;
-    switch (command) {
-        case note_command::cop:
-            form_->cop_Click();
-            return true;
-        case note_command::cou1 + kBackgroundColour:
-            form_->cou1_Click(kBackgroundColour);
-            return true;
-        case note_command::cou1 + kTextColour:
-            form_->cou1_Click(kTextColour);
-            return true;
-        case note_command::pol:
-            form_->pol_Click();
-            return true;
-        case note_command::qui:
-            form_->qui_Click();
-            return true;
-        case note_command::cou:
-            form_->cou_Click();
-            return true;
-        default:
-            return false;
-    }
-}
-
 void MemoleafWindow::OnDpiChanged(const RECT& suggested) {
     // Moved to a screen of another density: the system's size for it, and the
     // resize lays the text box out again in that screen's pixels.
@@ -112,10 +98,16 @@ void MemoleafWindow::OnDpiChanged(const RECT& suggested) {
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+bool MemoleafWindow::OnClose() {
+    // The form ends the note, which takes the window with it.
+    if (form_ == nullptr) return false;
+    form_->Form_Unload();
+    return true;
+}
+
 void MemoleafWindow::OnDestroy() {
-    // However the window goes (the menu, Alt+F4, the close box), the program ends.
+    // Nothing of a window that is going reaches the form.
     form_ = nullptr;
-    PostQuitMessage(0);
 }
 
 int MemoleafWindow::Dpi() const { return win32::WindowDpi(Handle()); }
@@ -167,9 +159,9 @@ void MemoleafWindow::SetText(const std::string& text) { AMSREdit1.SetPlainText(t
 
 std::string MemoleafWindow::SelectedText() const { return AMSREdit1.SelectedText(); }
 
-FontChoice MemoleafWindow::TextFont() const { return AMSREdit1.TextFont(); }
+FontChoice MemoleafWindow::TextFont() const { return NoteFont(AMSREdit1.TextFont()); }
 
-void MemoleafWindow::SetTextFont(const FontChoice& font) { AMSREdit1.SetTextFont(font); }
+void MemoleafWindow::SetTextFont(const FontChoice& font) { AMSREdit1.SetTextFont(BoxFont(font)); }
 
 std::array<std::int32_t, 2> MemoleafWindow::TextColours() const {
     return {static_cast<std::int32_t>(AMSREdit1.Background()),

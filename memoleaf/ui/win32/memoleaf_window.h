@@ -4,26 +4,28 @@
 
 #include "memoleaf/core/memoleaf_frm.h"
 #include "memoleaf/core/note_window.h"
-#include "memoleaf/ui/win32/rich_edit.h"
+#include "runtime/win32/label.h"
+#include "runtime/win32/menu_bar.h"
+#include "runtime/win32/rich_edit.h"
 #include "runtime/win32/window.h"
 
 namespace vortalis::memoleaf::win32_ui {
 
 // The note's window: the rich-text box and the menu, placed and named as the
-// form knows them. Its events run the form's handlers; closing it other than
-// through the menu ends the program and saves nothing.
+// form knows them. Its events run the form's handlers, its closing included.
 class MemoleafWindow : public win32::Window, public NoteWindow {
   public:
     // The window, made but not shown; Created() says whether the system made it.
     MemoleafWindow();
-    ~MemoleafWindow() override;
 
     bool Created() const { return Handle() != nullptr && AMSREdit1.Handle() != nullptr; }
-    // The form whose handlers the menu and the resizes run; none run before.
+    // The form whose handlers the menu, the resizes and the closing run; none
+    // run before.
     void ForwardEventsTo(Memoleaf_frm& form) { form_ = &form; }
     // The first showing, which counts as a resize.
     void Show(int showCommand);
-    HACCEL Accelerators() const { return accelerators_; }
+    // The menu's shortcuts, for the event loop.
+    HACCEL Accelerators() { return menu_.Accelerators(); }
 
     void SetCaption(const std::string& caption) override;
     DesktopRect OuterGeometry() const override;
@@ -43,17 +45,19 @@ class MemoleafWindow : public win32::Window, public NoteWindow {
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
+    void BuildMenu();
     void OnSize();
-    bool OnCommand(int command);
     void OnDpiChanged(const RECT& suggested);
+    bool OnClose();
     void OnDestroy();
     int Dpi() const;
 
     Memoleaf_frm* form_ = nullptr;
-    HACCEL accelerators_ = nullptr;
+    // The menu "Ordres" and its shortcuts, as the form's menu table has them.
+    win32::MenuBar menu_;
+    win32::Label textBoxLabel_;  // the text box's name, for screen readers
     // The note's rich-text box.
-    win32::Control textBoxLabel_;  // the text box's name, for screen readers
-    RichEdit AMSREdit1;
+    win32::RichEdit AMSREdit1;
 };
 
 }  // namespace vortalis::memoleaf::win32_ui

@@ -4,6 +4,8 @@
 
 #include "pathwell/platform/qt/file_chooser_dialog.h"
 #include "pathwell/platform/qt/folder_browser_dialog.h"
+#include "runtime/errors/error_report.h"
+#include "runtime/process/program_location.h"
 
 namespace vortalis::pathwell {
 
@@ -17,6 +19,10 @@ std::string QtPathDialogs::ShowOpen(const ChooserSettings& settings) {
     FileChooserDialog dialog(settings);
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.SelectionString();
+}
+
+void QtPathDialogs::ReportError(const RunError& error) {
+    vortalis::ReportError(CurrentProgram().stem, error);
 }
 
 }  // namespace vortalis::pathwell

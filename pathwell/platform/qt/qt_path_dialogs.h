@@ -11,6 +11,7 @@ class QtPathDialogs : public PathDialogs {
   public:
     std::optional<std::string> BrowseForItem(const BrowseSettings& settings) override;
     std::string ShowOpen(const ChooserSettings& settings) override;
+    void ReportError(const RunError& error) override;
 };
 
 }  // namespace vortalis::pathwell

@@ -9,6 +9,8 @@
 #include "pathwell/platform/windows/shell_call_path.h"
 #include "pathwell/platform/windows/shell_item_path.h"
 #include "pathwell/platform/windows/wide_dialog_text.h"
+#include "runtime/errors/error_report.h"
+#include "runtime/process/program_location.h"
 #include "runtime/text/wide_text.h"
 
 namespace vortalis::pathwell {
@@ -64,6 +66,10 @@ std::string WindowsPathDialogs::ShowOpen(const ChooserSettings& settings) {
     dialog.Flags = settings.flags;
     if (!GetOpenFileNameW(&dialog)) return {};
     return SelectionFromWideDialogBuffer(buffer);
+}
+
+void WindowsPathDialogs::ReportError(const RunError& error) {
+    vortalis::ReportError(CurrentProgram().stem, error);
 }
 
 }  // namespace vortalis::pathwell

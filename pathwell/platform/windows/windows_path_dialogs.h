@@ -15,6 +15,7 @@ class WindowsPathDialogs : public PathDialogs {
 
     std::optional<std::string> BrowseForItem(const BrowseSettings& settings) override;
     std::string ShowOpen(const ChooserSettings& settings) override;
+    void ReportError(const RunError& error) override;
 
   private:
     bool comStarted_;

@@ -164,8 +164,10 @@ TEST_F(PathwellForm, StopsAtAFailedRelaunchSoTheProgramEndsWithTheErrorReport) {
     shell.relaunchFails = true;
     dialogs.browserAnswers = {"/home", "/tmp"};
 
-    EXPECT_THROW(form.Form_load(""), RunError);
+    form.Form_load("");
     EXPECT_EQ(dialogs.browsed.size(), 1u);
+    EXPECT_EQ(dialogs.reportedErrors.size(), 1u);
+    EXPECT_EQ(form.ExitStatus(), 1);
 }
 
 TEST(BrowserLegend, ReadsExactlyAsTheFourLinesInWindows1252) {

@@ -18,6 +18,7 @@ class ScriptedDialogs : public PathDialogs {
     std::deque<std::string> chooserAnswers;
     std::vector<BrowseSettings> browsed;
     std::vector<ChooserSettings> chosen;
+    std::vector<int> reportedErrors;
 
     std::optional<std::string> BrowseForItem(const BrowseSettings& settings) override {
         browsed.push_back(settings);
@@ -33,6 +34,7 @@ class ScriptedDialogs : public PathDialogs {
         chooserAnswers.pop_front();
         return answer;
     }
+    void ReportError(const RunError& error) override { reportedErrors.push_back(error.Number()); }
 };
 
 class FakeFormWindow : public FormWindow {

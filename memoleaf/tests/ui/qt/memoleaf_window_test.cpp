@@ -193,14 +193,15 @@ class MemoleafWindowTest : public QObject {
         QCOMPARE(note.session.ends, 0);
     }
 
-    void closingTheWindowOtherwiseWritesNothing() {
+    void closingTheWindowOtherwiseIsTheFormsClosing() {
         Note note(kExampleFile);
         note.window.show();
         note.dialogs.colourAnswer = 0x00FF00;
         note.form->cou1_Click(kBackgroundColour);
         note.window.close();
         QCOMPARE(note.SettingsText(), kExampleFile);
-        QCOMPARE(note.session.ends, 0);
+        QCOMPARE(note.session.ends, 1);
+        QCOMPARE(note.session.exitCode, 0);
     }
 };
 

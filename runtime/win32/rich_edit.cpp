@@ -1,4 +1,4 @@
-#include "memoleaf/ui/win32/rich_edit.h"
+#include "runtime/win32/rich_edit.h"
 
 #include <algorithm>
 #include <climits>
@@ -9,7 +9,7 @@
 #include "runtime/text/line_ends.h"
 #include "runtime/text/wide_text.h"
 
-namespace vortalis::memoleaf::win32_ui {
+namespace vortalis::win32 {
 namespace {
 
 // RichEdit sizes characters in twips.
@@ -32,13 +32,13 @@ DWORD CALLBACK GiveText(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* give
     return 0;
 }
 
-CHARFORMAT2W FontFormat(const FontChoice& font) {
+CHARFORMAT2W FontFormat(const RichEdit::Font& font) {
     CHARFORMAT2W format{};
     format.cbSize = sizeof format;
     format.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_ITALIC;
-    format.yHeight = static_cast<LONG>(std::lround(font.size * kTwipsPerPoint));
+    format.yHeight = static_cast<LONG>(std::lround(font.points * kTwipsPerPoint));
     format.dwEffects = (font.bold ? CFE_BOLD : 0) | (font.italic ? CFE_ITALIC : 0);
-    const std::wstring face = Widen(font.name);
+    const std::wstring face = Widen(font.face);
     wcsncpy(format.szFaceName, face.c_str(), LF_FACESIZE - 1);
     return format;
 }
@@ -58,10 +58,9 @@ bool RichEdit::LoadModule() {
     return module != nullptr;
 }
 
-void RichEdit::Create(HWND parent, int id) {
+void RichEdit::Create(Window& parent) {
     Control::Create(parent, MSFTEDIT_CLASS, "",
-                    WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, id,
-                    WS_EX_CLIENTEDGE);
+                    WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, WS_EX_CLIENTEDGE);
     // The box's own limit (32,767 characters) would cut a long clipboard text.
     Send(EM_EXLIMITTEXT, 0, INT_MAX);
 }
@@ -95,12 +94,12 @@ std::string RichEdit::SelectedText() const {
     return ShownLines(Narrow(text));
 }
 
-void RichEdit::SetTextFont(const FontChoice& font) {
+void RichEdit::SetTextFont(const Font& font) {
     font_ = font;
     ApplyCharacters(FontFormat(font));
 }
 
-FontChoice RichEdit::TextFont() const {
+RichEdit::Font RichEdit::TextFont() const {
     CHARFORMAT2W format{};
     format.cbSize = sizeof format;
     Send(EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
@@ -123,4 +122,4 @@ void RichEdit::ApplyCharacters(const CHARFORMAT2W& format) const {
     Send(EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
 }
 
-}  // namespace vortalis::memoleaf::win32_ui
+}  // namespace vortalis::win32

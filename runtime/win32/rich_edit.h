@@ -6,21 +6,27 @@
 
 #include <string>
 
-#include "memoleaf/core/note_services.h"
 #include "runtime/win32/control.h"
 
-namespace vortalis::memoleaf::win32_ui {
+namespace vortalis::win32 {
 
 // The system's rich-text box (RichEdit 4.1 and later). Texts are UTF-8 with LF
-// line ends, as the rest of the program keeps them; the box itself ends its
-// lines with CR.
-class RichEdit : public win32::Control {
+// line ends, as the programs keep them; the box itself ends its lines with CR.
+class RichEdit : public Control {
   public:
+    // The look of all the box's characters.
+    struct Font {
+        std::string face;  // UTF-8
+        double points = 0;
+        bool bold = false;
+        bool italic = false;
+    };
+
     // Loads the box's module once; false when the system has none.
     static bool LoadModule();
 
     // A multi-line box that scrolls, and takes any length of text.
-    void Create(HWND parent, int id);
+    void Create(Window& parent);
 
     // The text as typed: never read as RTF, even when it starts like RTF.
     void SetPlainText(const std::string& text);
@@ -29,8 +35,8 @@ class RichEdit : public win32::Control {
 
     // The font and the text colour are given to all the text and to what is
     // typed next.
-    void SetTextFont(const FontChoice& font);
-    FontChoice TextFont() const;
+    void SetTextFont(const Font& font);
+    Font TextFont() const;
     void SetTextColour(COLORREF colour);
     COLORREF TextColour() const { return textColour_; }
     void SetBackground(COLORREF colour);
@@ -39,9 +45,9 @@ class RichEdit : public win32::Control {
   private:
     void ApplyCharacters(const CHARFORMAT2W& format) const;
 
-    FontChoice font_;
+    Font font_;
     COLORREF textColour_ = 0;
     COLORREF background_ = 0;
 };
 
-}  // namespace vortalis::memoleaf::win32_ui
+}  // namespace vortalis::win32
