@@ -1,17 +1,39 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "sealbox/core/folder_listing.h"
+#include "sealbox/core/sealbox_design.h"
 
 namespace vortalis::sealbox {
 
 // The controls the form colours (each button of Command1 has a call of its own).
 enum class SealboxControl { Drive1, Dir1, File1, Text1, Text2, Form, Label1, Label2 };
-inline constexpr std::size_t kSealboxControlCount = 8;
+
+// The design's part each control but the form is.
+constexpr SealboxPart PartOf(SealboxControl control) {
+    switch (control) {
+        case SealboxControl::Drive1:
+            return SealboxPart::Drive1;
+        case SealboxControl::Dir1:
+            return SealboxPart::Dir1;
+        case SealboxControl::File1:
+            return SealboxPart::File1;
+        case SealboxControl::Text1:
+            return SealboxPart::Text1;
+        case SealboxControl::Text2:
+            return SealboxPart::Text2;
+        case SealboxControl::Label1:
+            return SealboxPart::Label1;
+        case SealboxControl::Label2:
+            return SealboxPart::Label2;
+        case SealboxControl::Form:
+            break;
+    }
+    return SealboxPart::kCount;
+}
 
 // What Sealbox's form logic reads and writes on its window's controls. Texts are
 // UTF-8. Nothing here raises an event: the form logic raises the change events

@@ -180,33 +180,10 @@ void SealboxWindow::SetProgressBar1Value(int value) {
 
 void SealboxWindow::ClearProgressBar1() { controls_.ProgressBar1->reset(); }
 
-QWidget* SealboxWindow::Coloured(SealboxControl control) {
-    const SealboxControls& c = controls_;
-    switch (control) {
-        case SealboxControl::Drive1:
-            return c.Drive1;
-        case SealboxControl::Dir1:
-            return c.Dir1;
-        case SealboxControl::File1:
-            return c.File1;
-        case SealboxControl::Text1:
-            return c.Text1;
-        case SealboxControl::Text2:
-            return c.Text2;
-        case SealboxControl::Label1:
-            return c.Label1;
-        case SealboxControl::Label2:
-            return c.Label2;
-        case SealboxControl::Form:
-            break;
-    }
-    return this;
-}
-
 void SealboxWindow::SetBackAndForeColor(SealboxControl control, std::int32_t back,
                                         std::int32_t fore) {
     if (control != SealboxControl::Form) {
-        PaintControl(Coloured(control), back, fore);
+        PaintControl(Part(PartOf(control)), back, fore);
         return;
     }
     // The window takes its own roles only: the others would pass down to the

@@ -71,7 +71,6 @@ class SealboxWindow : public QWidget, public SealboxView {
     QWidget* Part(SealboxPart part) const;
     void NameForScreenReaders();
     void PlaceControls();
-    QWidget* Coloured(SealboxControl control);
 
     SealboxControls controls_;
     std::array<QWidget*, kSealboxPartCount> parts_{};  // the same controls, by their part

@@ -1,14 +1,12 @@
 #include "sealbox/ui/win32/folder_list_box.h"
 
-#include <commctrl.h>
-
 #include "runtime/text/wide_text.h"
+#include "runtime/win32/dpi.h"
 
 namespace vortalis::sealbox::win32_ui {
 namespace {
 
 constexpr int kIndentPixels = 10;  // at 96 dots per inch
-constexpr UINT_PTR kEnterSubclass = 1;
 
 int Scaled(int pixels, int dpi) { return MulDiv(pixels, dpi, USER_DEFAULT_SCREEN_DPI); }
 
@@ -43,37 +41,15 @@ void DrawFolder(HDC dc, POINT at, int size, bool open) {
 
 }  // namespace
 
-void FolderListBox::Create(HWND parent, int id) {
-    ListBox::Create(parent, id, LBS_OWNERDRAWFIXED);
-    SetWindowSubclass(Handle(), &FolderListBox::OpenWithEnter, kEnterSubclass, 0);
+void FolderListBox::Create(win32::Window& parent, int rowHeight) {
+    rowHeight_ = rowHeight;
+    ListBox::Create(parent, LBS_OWNERDRAWFIXED);
 }
 
-LRESULT CALLBACK FolderListBox::OpenWithEnter(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
-                                              UINT_PTR /*id*/, DWORD_PTR /*data*/) {
-    // The dialog keys take Enter for the window's default button; here it opens
-    // the folder, as a double click does.
-    const bool enter = wParam == VK_RETURN;
-    switch (message) {
-        case WM_GETDLGCODE: {
-            const auto* keys = reinterpret_cast<const MSG*>(lParam);
-            const LRESULT code = DefSubclassProc(list, message, wParam, lParam);
-            if (keys != nullptr && keys->message == WM_KEYDOWN && keys->wParam == VK_RETURN)
-                return code | DLGC_WANTMESSAGE;
-            return code;
-        }
-        case WM_KEYDOWN:
-            if (!enter) break;
-            SendMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_DBLCLK),
-                         reinterpret_cast<LPARAM>(list));
-            return 0;
-        case WM_CHAR:
-            if (wParam == L'\r') return 0;
-            break;
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(list, &FolderListBox::OpenWithEnter, kEnterSubclass);
-            break;
-    }
-    return DefSubclassProc(list, message, wParam, lParam);
+bool FolderListBox::OnMeasureItem(MEASUREITEMSTRUCT& item) {
+    // Asked as the list is made, before any Place.
+    item.itemHeight = static_cast<UINT>(rowHeight_);
+    return true;
 }
 
 void FolderListBox::Show(const FolderListing& listing) {
@@ -83,11 +59,13 @@ void FolderListBox::Show(const FolderListing& listing) {
     Select(listing_.selected);
 }
 
-std::string FolderListBox::PathAt(int index) const { return listing_.PathAt(index); }
-
-void FolderListBox::Draw(const DRAWITEMSTRUCT& item, COLORREF back, COLORREF fore, int dpi) const {
-    if (item.itemID >= listing_.entries.size()) return;
+bool FolderListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.itemID >= listing_.entries.size()) return true;
     const FolderEntry& entry = listing_.entries[item.itemID];
+    const win32::ControlColours* colours = Colours();
+    const COLORREF back = colours != nullptr ? colours->Back() : GetSysColor(COLOR_WINDOW);
+    const COLORREF fore = colours != nullptr ? colours->Fore() : GetSysColor(COLOR_WINDOWTEXT);
+    const int dpi = win32::WindowDpi(item.hwndItem);
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
     HDC dc = item.hDC;
     const COLORREF fill = selected ? GetSysColor(COLOR_HIGHLIGHT) : back;
@@ -106,6 +84,7 @@ void FolderListBox::Draw(const DRAWITEMSTRUCT& item, COLORREF back, COLORREF for
     DrawTextW(dc, name.c_str(), static_cast<int>(name.size()), &text,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(dc, &item.rcItem);
+    return true;
 }
 
 }  // namespace vortalis::sealbox::win32_ui

@@ -4,30 +4,30 @@
 
 #include <string>
 
+#include "runtime/win32/list_box.h"
 #include "sealbox/core/folder_listing.h"
-#include "sealbox/ui/win32/controls.h"
 
 namespace vortalis::sealbox::win32_ui {
 
-// The folder list: draws a folder listing, each entry with its folder open or
-// closed and indented by its depth. Opening an entry, by a double click or
-// Enter, notifies LBN_DBLCLK either way.
-class FolderListBox : public ListBox {
+// The folder list: draws a folder listing, each entry with a folder glyph open
+// or closed and indented by its depth. Opening an entry, by a double click or
+// Enter, raises the list's onOpen with its row.
+class FolderListBox : public win32::ListBox {
   public:
-    void Create(HWND parent, int id);
+    // Rows `rowHeight` pixels high, as high as the window's text.
+    void Create(win32::Window& parent, int rowHeight);
 
     void Show(const FolderListing& listing);
-    // The folder an entry stands for.
-    std::string PathAt(int index) const;
+    // The folder the entry at `row` opens, empty for no entry.
+    std::string PathAt(int row) const { return listing_.PathAt(row); }
 
-    // Draws one entry (WM_DRAWITEM) in these colours, at `dpi`.
-    void Draw(const DRAWITEMSTRUCT& item, COLORREF back, COLORREF fore, int dpi) const;
+  protected:
+    bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+    bool OnMeasureItem(MEASUREITEMSTRUCT& item) override;
 
   private:
-    static LRESULT CALLBACK OpenWithEnter(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
-                                          UINT_PTR id, DWORD_PTR data);
-
     FolderListing listing_;
+    int rowHeight_ = 16;
 };
 
 }  // namespace vortalis::sealbox::win32_ui

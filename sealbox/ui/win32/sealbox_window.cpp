@@ -1,8 +1,5 @@
 #include "sealbox/ui/win32/sealbox_window.h"
 
-#include <commctrl.h>
-
-#include "runtime/text/wide_text.h"
 #include "runtime/win32/dpi.h"
 #include "runtime/win32/screen_reader_name.h"
 #include "sealbox/core/colour_scheme.h"
@@ -17,35 +14,12 @@ constexpr int kDesignFontPoints = 8;
 constexpr int kDroppedDrives = 8;
 constexpr wchar_t kPasswordMask = L'#';
 
-// Each control's id is its place in the tab order, after the dialog's own ids.
-constexpr int kFirstId = 100;
-constexpr int IdOf(SealboxPart part) { return kFirstId + static_cast<int>(part); }
-constexpr int IdOfButton(int index) { return IdOf(SealboxPart::Command1_0) + index; }
-
-std::unique_ptr<ControlColours> DesignPair(ColourScheme::Index back, ColourScheme::Index fore) {
-    const ColourScheme design = DesignColours();
-    return std::make_unique<ControlColours>(design[back], design[fore]);
-}
-
-// The button text the design leaves to the system.
-constexpr std::int32_t kButtonText = static_cast<std::int32_t>(0x80000012U);
-
 }  // namespace
 
-SealboxWindow::SealboxWindow() {
-    // Until the form colours them.
-    for (auto& pair : colours_)
-        pair = DesignPair(ColourScheme::kListBackground, ColourScheme::kListText);
-    for (const SealboxControl control :
-         {SealboxControl::Form, SealboxControl::Label1, SealboxControl::Label2}) {
-        Colours(control).Set(DesignColours()[ColourScheme::kWindowBackground],
-                             DesignColours()[ColourScheme::kWindowText]);
-    }
-    for (auto& pair : buttonColours_) {
-        pair = std::make_unique<ControlColours>(DesignColours()[ColourScheme::kButtonBackground],
-                                                kButtonText);
-    }
-}
+// Until the form colours it, the window is in its design colours.
+SealboxWindow::SealboxWindow()
+    : formColours_(DesignColours()[ColourScheme::kWindowBackground],
+                   DesignColours()[ColourScheme::kWindowText]) {}
 
 SealboxWindow::~SealboxWindow() {
     if (font_ != nullptr) DeleteObject(font_);
@@ -86,47 +60,45 @@ void SealboxWindow::CreateControls() {
 
 win32::Control* SealboxWindow::CreatePart(SealboxPart part) {
     SealboxControls& c = controls_;
-    HWND window = Handle();
-    const int id = IdOf(part);
     if (IsCommand1(part)) {
-        Button& button = c.Command1[Command1Index(part)];
-        button.Create(window, kCommand1Captions[Command1Index(part)], id);
+        win32::Button& button = c.Command1[Command1Index(part)];
+        button.Create(*this, kCommand1Captions[Command1Index(part)]);
         return &button;
     }
     switch (part) {
         case SealboxPart::Picture1:
-            c.Picture1.Create(window, id);
+            c.Picture1.Create(*this);
             return &c.Picture1;
         case SealboxPart::Drive1:
-            c.Drive1.Create(window, id);
+            c.Drive1.Create(*this);
             return &c.Drive1;
         case SealboxPart::Dir1:
-            c.Dir1.Create(window, id);
+            c.Dir1.Create(*this, listRowHeight_);
             return &c.Dir1;
         case SealboxPart::File1:
-            c.File1.Create(window, id);
+            c.File1.Create(*this);
             return &c.File1;
         case SealboxPart::Text1:
-            c.Text1.Create(window, id);
+            c.Text1.Create(*this);
             return &c.Text1;
         case SealboxPart::Text2:
-            c.Text2.CreateMasked(window, id, kPasswordMask);
+            c.Text2.CreateMasked(*this, kPasswordMask);
             return &c.Text2;
         case SealboxPart::ProgressBar1:
-            c.ProgressBar1.Create(window, id);
+            c.ProgressBar1.Create(*this);
             return &c.ProgressBar1;
         case SealboxPart::Label1:
-            c.Label1.Create(window, kLabel1Text, id);
+            c.Label1.Create(*this, kLabel1Text);
             return &c.Label1;
         case SealboxPart::Label2:
-            c.Label2.Create(window, kLabel2Text, id);
+            c.Label2.Create(*this, kLabel2Text);
             return &c.Label2;
         default:
             return nullptr;
     }
 }
 
-win32::Control& SealboxWindow::Part(SealboxPart part) {
+win32::Control& SealboxWindow::Part(SealboxPart part) const {
     return *parts_[static_cast<std::size_t>(part)];
 }
 
@@ -191,27 +163,26 @@ void SealboxWindow::ResizeClient(SIZE client) {
     }
 }
 
+void SealboxWindow::ForwardEventsTo(Sealboxfrm& form) {
+    form_ = &form;
+    SealboxControls& c = controls_;
+    c.Drive1.onSelectionChanged = [&form] { form.Drive1_Change(); };
+    c.Dir1.onOpen = [this, &form](int row) {
+        // Enter on a list with no row chosen opens nothing.
+        const std::string folder = controls_.Dir1.PathAt(row);
+        if (!folder.empty()) form.OpenFolder(folder);
+    };
+    c.File1.onSelectionChanged = [&form] { form.File1_Click(); };
+    for (int index = 0; index < Sealboxfrm::kButtonCount; ++index)
+        c.Command1[index].onClick = [&form, index] { form.Command1_Click(index); };
+}
+
 void SealboxWindow::Repaint() const {
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 LRESULT SealboxWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_COMMAND:
-            OnCommand(LOWORD(wParam), HIWORD(wParam));
-            return 0;
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORLISTBOX:
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-            return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam),
-                                   message, wParam, lParam);
-        case WM_DRAWITEM:
-            OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-            return TRUE;
-        case WM_MEASUREITEM:
-            OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
-            return TRUE;
         case WM_ERASEBKGND:
             OnEraseBackground(reinterpret_cast<HDC>(wParam));
             return TRUE;
@@ -232,72 +203,10 @@ LRESULT SealboxWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void SealboxWindow::OnCommand(int id, int code) {
-    if (form_ == nullptr) return;
-    SealboxControls& c = controls_;
-    // Enter and Escape reach the window as IDOK and IDCANCEL: no button is the
-    // default one, and the window takes neither.
-    if (id == IdOf(SealboxPart::Drive1) && code == CBN_SELCHANGE) {
-        form_->Drive1_Change();
-    } else if (id == IdOf(SealboxPart::Dir1) && code == LBN_DBLCLK) {
-        const std::string folder = c.Dir1.PathAt(c.Dir1.Selected());
-        if (!folder.empty()) form_->OpenFolder(folder);
-    } else if (id == IdOf(SealboxPart::File1) && code == LBN_SELCHANGE) {
-        form_->File1_Click();
-    } else if (id >= IdOfButton(0) && id < IdOfButton(Sealboxfrm::kButtonCount) &&
-               code == BN_CLICKED) {
-        form_->Command1_Click(id - IdOfButton(0));
-    }
-}
-
-ControlColours& SealboxWindow::Colours(SealboxControl control) {
-    return *colours_[static_cast<std::size_t>(control)];
-}
-
-ControlColours* SealboxWindow::ColoursOf(HWND control) {
-    const SealboxControls& c = controls_;
-    if (control == c.Drive1.Handle() || control == c.Drive1.DroppedList())
-        return &Colours(SealboxControl::Drive1);
-    if (control == c.Dir1.Handle()) return &Colours(SealboxControl::Dir1);
-    if (control == c.File1.Handle()) return &Colours(SealboxControl::File1);
-    if (control == c.Text1.Handle()) return &Colours(SealboxControl::Text1);
-    if (control == c.Text2.Handle()) return &Colours(SealboxControl::Text2);
-    if (control == c.Label1.Handle()) return &Colours(SealboxControl::Label1);
-    if (control == c.Label2.Handle()) return &Colours(SealboxControl::Label2);
-    for (int index = 0; index < Sealboxfrm::kButtonCount; ++index) {
-        if (control == c.Command1[index].Handle()) return buttonColours_[index].get();
-    }
-    return nullptr;
-}
-
-LRESULT SealboxWindow::OnControlColour(HDC dc, HWND control, UINT message, WPARAM wParam,
-                                       LPARAM lParam) {
-    if (const ControlColours* colours = ColoursOf(control))
-        return reinterpret_cast<LRESULT>(colours->Prepare(dc));
-    return Window::OnMessage(message, wParam, lParam);
-}
-
-void SealboxWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
-    const SealboxControls& c = controls_;
-    if (item.hwndItem == c.Dir1.Handle()) {
-        const ControlColours& colours = Colours(SealboxControl::Dir1);
-        c.Dir1.Draw(item, colours.Back(), colours.Fore(), dpi_);
-        return;
-    }
-    if (const ControlColours* colours = ColoursOf(item.hwndItem)) {
-        if (item.CtlType == ODT_BUTTON) DrawButton(item, *colours, font_, dpi_);
-    }
-}
-
-void SealboxWindow::OnMeasureItem(MEASUREITEMSTRUCT& item) const {
-    // Asked as Dir1 is made, before any Place: the rows are as high as the text's.
-    item.itemHeight = static_cast<UINT>(listRowHeight_);
-}
-
 void SealboxWindow::OnEraseBackground(HDC dc) const {
     RECT client;
     GetClientRect(Handle(), &client);
-    FillRect(dc, &client, colours_[static_cast<std::size_t>(SealboxControl::Form)]->Brush());
+    FillRect(dc, &client, formColours_.Brush());
 }
 
 void SealboxWindow::OnActivate(bool active) {
@@ -330,8 +239,8 @@ void SealboxWindow::OnClose() {
 }
 
 void SealboxWindow::OnSystemColoursChanged() {
-    for (auto& pair : colours_) pair->Refresh();
-    for (auto& pair : buttonColours_) pair->Refresh();
+    // The controls' own colours follow by themselves; the window's, here.
+    formColours_.Refresh();
     Repaint();
 }
 
@@ -342,16 +251,15 @@ void SealboxWindow::SetText1(const std::string& path) { controls_.Text1.SetText(
 std::string SealboxWindow::Text2() const { return controls_.Text2.Text(); }
 
 void SealboxWindow::ListDrive1(const std::vector<std::string>& mountPoints) {
-    DropDownList& drives = controls_.Drive1;
+    win32::DropDownList& drives = controls_.Drive1;
     drives.Clear();
     for (const std::string& mountPoint : mountPoints) drives.Add(mountPoint);
     drives.Select(-1);
 }
 
 std::string SealboxWindow::Drive1() const {
-    const DropDownList& drives = controls_.Drive1;
-    const int chosen = drives.Selected();
-    return chosen < 0 ? std::string() : drives.ItemText(chosen);
+    const win32::DropDownList& drives = controls_.Drive1;
+    return drives.ItemText(drives.Selected());
 }
 
 void SealboxWindow::SetDrive1(const std::string& mountPoint) {
@@ -361,15 +269,14 @@ void SealboxWindow::SetDrive1(const std::string& mountPoint) {
 void SealboxWindow::ShowDir1(const FolderListing& listing) { controls_.Dir1.Show(listing); }
 
 void SealboxWindow::ShowFile1(const std::vector<std::string>& names) {
-    ListBox& files = controls_.File1;
+    win32::ListBox& files = controls_.File1;
     files.Clear();
     for (const std::string& name : names) files.Add(name);
 }
 
 std::string SealboxWindow::File1Selected() const {
-    const ListBox& files = controls_.File1;
-    const int chosen = files.Selected();
-    return chosen < 0 ? std::string() : files.ItemText(chosen);
+    const win32::ListBox& files = controls_.File1;
+    return files.ItemText(files.Selected());
 }
 
 int SealboxWindow::ProgressBar1Width() const { return controls_.ProgressBar1.Width(); }
@@ -393,13 +300,16 @@ void SealboxWindow::ClearProgressBar1() {
 
 void SealboxWindow::SetBackAndForeColor(SealboxControl control, std::int32_t back,
                                         std::int32_t fore) {
-    Colours(control).Set(back, fore);
+    if (control != SealboxControl::Form) {
+        Part(PartOf(control)).SetColours(back, fore);
+        return;
+    }
+    formColours_.Set(back, fore);
     Repaint();
 }
 
 void SealboxWindow::SetCommand1BackColor(int index, std::int32_t colour) {
-    buttonColours_[static_cast<std::size_t>(index)]->SetBack(colour);
-    InvalidateRect(controls_.Command1[static_cast<std::size_t>(index)].Handle(), nullptr, TRUE);
+    controls_.Command1[static_cast<std::size_t>(index)].SetBackColour(colour);
 }
 
 void SealboxWindow::SetCaption(const std::string& caption) { Window::SetCaption(caption); }

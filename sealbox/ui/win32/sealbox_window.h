@@ -3,34 +3,39 @@
 #include <windows.h>
 
 #include <array>
-#include <memory>
 
+#include "runtime/win32/button.h"
+#include "runtime/win32/control_colours.h"
+#include "runtime/win32/drop_down_list.h"
+#include "runtime/win32/edit_box.h"
+#include "runtime/win32/label.h"
+#include "runtime/win32/list_box.h"
+#include "runtime/win32/progress_bar.h"
 #include "runtime/win32/window.h"
 #include "sealbox/core/sealbox_design.h"
 #include "sealbox/core/sealbox_frm.h"
 #include "sealbox/core/sealbox_view.h"
-#include "sealbox/ui/win32/control_colours.h"
-#include "sealbox/ui/win32/controls.h"
 #include "sealbox/ui/win32/folder_list_box.h"
 
 namespace vortalis::sealbox::win32_ui {
 
 // The window's controls, named as the form logic knows them.
 struct SealboxControls {
-    FocusHolder Picture1;  // of no size: it holds the focus at start
-    DropDownList Drive1;   // the drives
-    FolderListBox Dir1;    // the folders, down to the open one
-    ListBox File1;         // the open folder's files
-    EditBox Text1;         // the file's path
-    EditBox Text2;         // the password
-    std::array<Button, Sealboxfrm::kButtonCount> Command1;  // encipher, decipher, quit
-    ProgressBar ProgressBar1;                               // how far the transform has gone
-    Label Label1;                                           // "Nom du fichier", over Text1
-    Label Label2;                                           // "Mot de Passe", over Text2
+    win32::FocusHolder Picture1;  // of no size: it holds the focus at start
+    win32::DropDownList Drive1;   // the drives
+    FolderListBox Dir1;           // the folders, down to the open one
+    win32::ListBox File1;         // the open folder's files
+    win32::EditBox Text1;         // the file's path
+    win32::EditBox Text2;         // the password
+    std::array<win32::Button, Sealboxfrm::kButtonCount> Command1;  // encipher, decipher, quit
+    win32::ProgressBar ProgressBar1;                               // how far the transform has gone
+    win32::Label Label1;                                           // "Nom du fichier", over Text1
+    win32::Label Label2;                                           // "Mot de Passe", over Text2
 };
 
-// Sealbox's one window on the system's own controls, placed and named as
-// designed. It shows what the form logic sets and hands it the controls' events.
+// Sealbox's one window on the system's own controls, made, named and placed
+// from the design. It shows what the form logic sets and connects the
+// controls' events to the form's handlers.
 class SealboxWindow : public win32::Window, public SealboxView {
   public:
     SealboxWindow();
@@ -40,7 +45,7 @@ class SealboxWindow : public win32::Window, public SealboxView {
     bool Open();
     void Show();
     // From now on the controls' events go to `form`.
-    void ForwardEventsTo(Sealboxfrm& form) { form_ = &form; }
+    void ForwardEventsTo(Sealboxfrm& form);
 
     std::string Text1() const override;
     void SetText1(const std::string& path) override;
@@ -66,7 +71,7 @@ class SealboxWindow : public win32::Window, public SealboxView {
   private:
     void CreateControls();
     win32::Control* CreatePart(SealboxPart part);
-    win32::Control& Part(SealboxPart part);
+    win32::Control& Part(SealboxPart part) const;
     void NameForScreenReaders();
     void UseDesignFont();
     void PlaceControls();
@@ -74,26 +79,15 @@ class SealboxWindow : public win32::Window, public SealboxView {
     // The window and every control drawn again, in their colours of now.
     void Repaint() const;
 
-    void OnCommand(int id, int code);
-    LRESULT OnControlColour(HDC dc, HWND control, UINT message, WPARAM wParam, LPARAM lParam);
-    void OnDrawItem(const DRAWITEMSTRUCT& item);
-    void OnMeasureItem(MEASUREITEMSTRUCT& item) const;
     void OnEraseBackground(HDC dc) const;
     void OnActivate(bool active);
     void OnDpiChanged(int dpi, const RECT& suggested);
     void OnClose();
     void OnSystemColoursChanged();
 
-    ControlColours* ColoursOf(HWND control);
-    ControlColours& Colours(SealboxControl control);
-
     SealboxControls controls_;
     std::array<win32::Control*, kSealboxPartCount> parts_{};  // the same controls, by their part
-
-    // The colours of the controls the form colours (by SealboxControl), and of
-    // each button.
-    std::array<std::unique_ptr<ControlColours>, kSealboxControlCount> colours_;
-    std::array<std::unique_ptr<ControlColours>, Sealboxfrm::kButtonCount> buttonColours_;
+    win32::ControlColours formColours_;                       // the window's own background
 
     int dpi_ = USER_DEFAULT_SCREEN_DPI;
     HFONT font_ = nullptr;
