@@ -22,12 +22,23 @@ done < <(sources runtime cipher $programs bench fuzz |
   grep -vE '#include "(runtime|cipher|keyfold|sealbox|memoleaf|pathwell)/' |
   grep -vE '#include "[a-z_]+\.moc"')
 
-# The cores and the Qt-free shared libraries include no Qt, no widgets, no platform.
+# The cores and the Qt-free shared libraries include no Qt, no widgets, no
+# platform; a program's core not even in a _windows.cpp half.
+no_system_includes='^#include (<Q|<windows|<commctrl|<richedit|<shlobj|"[a-z]+/(ui|platform)/|"runtime/(qt|win32)/)'
 core_paths=$(for p in $programs; do echo "$p/core"; done)
 while IFS= read -r line; do
   breach "Qt-free code includes Qt, a widget or a platform service: $line"
-done < <(sources $core_paths runtime/text runtime/process runtime/errors runtime/files cipher |
-  grep -vE '_windows\.cpp$' | xargs grep -HnE '^#include (<Q|<windows|"[a-z]+/(ui|platform)/|"runtime/(qt|win32)/)')
+done < <({
+  sources $core_paths
+  sources runtime/text runtime/process runtime/errors runtime/files cipher | grep -vE '_windows\.cpp$'
+} | xargs grep -HnE "$no_system_includes")
+
+# Control and command ids are the toolkit's (runtime/win32): a program's
+# window connects its controls' events and never decodes what they send.
+while IFS= read -r line; do
+  breach "control ids or messages outside runtime/win32: $line"
+done < <(sources $(for p in $programs; do echo "$p/ui/win32 $p/app"; done) |
+  xargs -r grep -HnE '^[^/]*(WM_COMMAND|WM_NOTIFY|WM_CTLCOLOR|WM_DRAWITEM|WM_MEASUREITEM|GetDlgCtrlID|GetDlgItem|reinterpret_cast<HMENU>)')
 
 # Widgets do not reach into the platform's implementations.
 while IFS= read -r line; do

@@ -24,12 +24,12 @@ void Control::Create(Window& parent, const wchar_t* windowClass, const std::stri
     // Known to the parent before it exists: a list asks for its rows' height
     // while it is being made.
     const int id = parent.Adopt(*this);
-    Create(parent.Handle(), windowClass, text, style, id, extendedStyle);
+    CreateWithId(parent.Handle(), windowClass, text, style, id, extendedStyle);
     parent.Adopted(*this, handle_);
 }
 
-void Control::Create(HWND parent, const wchar_t* windowClass, const std::string& text, DWORD style,
-                     int id, DWORD extendedStyle) {
+void Control::CreateWithId(HWND parent, const wchar_t* windowClass, const std::string& text,
+                           DWORD style, int id, DWORD extendedStyle) {
     handle_ = CreateWindowExW(extendedStyle, windowClass, Widen(text).c_str(),
                               WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),

@@ -46,10 +46,6 @@ class Control {
     void SetBackColour(std::int32_t back);
     const ControlColours* Colours() const { return colours_.get(); }
 
-    // A control made from a raw parent and id, which the parent answers itself.
-    void Create(HWND parent, const wchar_t* windowClass, const std::string& text, DWORD style,
-                int id, DWORD extendedStyle = 0);
-
   protected:
     // Creates the control in `parent`, which hands it back its messages.
     // `windowClass` is the system's class name (L"BUTTON", PROGRESS_CLASSW, ...).
@@ -71,6 +67,8 @@ class Control {
 
   private:
     friend class Window;
+    void CreateWithId(HWND parent, const wchar_t* windowClass, const std::string& text, DWORD style,
+                      int id, DWORD extendedStyle);
 
     HWND handle_ = nullptr;
     Window* parent_ = nullptr;

@@ -39,7 +39,7 @@ LRESULT CALLBACK ListBox::OpenWithEnter(HWND list, UINT message, WPARAM wParam, 
         }
         case WM_KEYDOWN:
             if (!opening) break;
-            box.onOpen(box.Selected());
+            box.Open();
             return 0;
         case WM_CHAR:
             if (wParam == L'\r' && box.onOpen) return 0;
@@ -57,10 +57,15 @@ bool ListBox::OnCommand(int notification) {
         return true;
     }
     if (notification == LBN_DBLCLK) {
-        if (onOpen) onOpen(Selected());
+        Open();
         return true;
     }
     return false;
+}
+
+void ListBox::Open() const {
+    const int row = Selected();
+    if (onOpen && row >= 0) onOpen(row);
 }
 
 void ListBox::Clear() { Send(LB_RESETCONTENT); }

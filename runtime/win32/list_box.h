@@ -26,13 +26,15 @@ class ListBox : public Control {
 
     // A row chosen with the mouse or the keys.
     std::function<void()> onSelectionChanged;
-    // A row opened with a double click, or with Enter once this is set.
+    // A row opened with a double click, or with Enter once this is set;
+    // nothing opens while no row is chosen.
     std::function<void(int index)> onOpen;
 
   protected:
     bool OnCommand(int notification) override;
 
   private:
+    void Open() const;
     static LRESULT CALLBACK OpenWithEnter(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
                                           UINT_PTR id, DWORD_PTR self);
 };

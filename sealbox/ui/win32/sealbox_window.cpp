@@ -167,11 +167,7 @@ void SealboxWindow::ForwardEventsTo(Sealboxfrm& form) {
     form_ = &form;
     SealboxControls& c = controls_;
     c.Drive1.onSelectionChanged = [&form] { form.Drive1_Change(); };
-    c.Dir1.onOpen = [this, &form](int row) {
-        // Enter on a list with no row chosen opens nothing.
-        const std::string folder = controls_.Dir1.PathAt(row);
-        if (!folder.empty()) form.OpenFolder(folder);
-    };
+    c.Dir1.onOpen = [this, &form](int row) { form.OpenFolder(controls_.Dir1.PathAt(row)); };
     c.File1.onSelectionChanged = [&form] { form.File1_Click(); };
     for (int index = 0; index < Sealboxfrm::kButtonCount; ++index)
         c.Command1[index].onClick = [&form, index] { form.Command1_Click(index); };
