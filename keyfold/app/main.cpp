@@ -4,8 +4,11 @@
 #include "keyfold/core/keyfold_frm.h"
 #include "runtime/errors/error_report.h"
 #include "runtime/process/command_line.h"
+#include "runtime/process/system_libraries.h"
 
 int main(int argc, char** argv) {
+    // Before anything loads a library: none is taken from beside the program.
+    vortalis::LoadLibrariesFromTheSystemOnly();
     vortalis::keyfold::Keyfold_frm form(
         [](const vortalis::RunError& error) { vortalis::ReportError("Keyfold", error); });
     return form.Form_Load(vortalis::CommandLineText(argc, argv),

@@ -8,9 +8,12 @@
 #include "memoleaf/platform/windows/windows_note_services.h"
 #include "memoleaf/ui/win32/memoleaf_window.h"
 #include "runtime/errors/error_report.h"
+#include "runtime/process/system_libraries.h"
 #include "runtime/win32/message_loop.h"
 
 int main() {
+    // Before anything loads a library: none is taken from beside the program.
+    vortalis::LoadLibrariesFromTheSystemOnly();
     using namespace vortalis::memoleaf;
     win32_ui::MemoleafWindow window;
     if (!window.Created()) {

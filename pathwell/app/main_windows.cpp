@@ -9,8 +9,11 @@
 #include "runtime/errors/run_error.h"
 #include "runtime/process/command_line.h"
 #include "runtime/process/program_location.h"
+#include "runtime/process/system_libraries.h"
 
 int main(int argc, char** argv) {
+    // Before anything loads a library: none is taken from beside the program.
+    vortalis::LoadLibrariesFromTheSystemOnly();
     // From the wide command line: a folder may have any letter in its name.
     const std::string argumentText = vortalis::CommandLineTextUtf8(argc, argv);
 

@@ -1,3 +1,4 @@
+#include "runtime/process/system_libraries.h"
 #include "runtime/win32/rich_edit.h"
 
 #include <algorithm>
@@ -54,7 +55,7 @@ CHARFORMAT2W ColourFormat(COLORREF colour) {
 }  // namespace
 
 bool RichEdit::LoadModule() {
-    static const HMODULE module = LoadLibraryW(L"msftedit.dll");
+    static const void* const module = LoadSystemLibrary("msftedit.dll");
     return module != nullptr;
 }
 

@@ -7,6 +7,7 @@
 
 #include "runtime/errors/error_report.h"
 #include "runtime/process/command_line.h"
+#include "runtime/process/system_libraries.h"
 #include "runtime/win32/message_loop.h"
 #include "sealbox/core/sealbox_frm.h"
 #include "sealbox/core/sealbox_messages.h"
@@ -17,6 +18,8 @@
 #include "sealbox/ui/win32/sealbox_window.h"
 
 int main(int argc, char** argv) {
+    // Before anything loads a library: none is taken from beside the program.
+    vortalis::LoadLibrariesFromTheSystemOnly();
     // The progress bar is one of the common controls.
     const INITCOMMONCONTROLSEX commonControls{sizeof commonControls,
                                               ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
