@@ -3,21 +3,14 @@
 #include "memoleaf/core/note_caption.h"
 #include "memoleaf/core/note_design.h"
 #include "memoleaf/core/note_menu.h"
-#include "memoleaf/ui/win32/outer_geometry.h"
+#include "memoleaf/ui/win32/desktop_screens.h"
+#include "memoleaf/ui/win32/desktop_twips.h"
 #include "runtime/win32/dpi.h"
 #include "runtime/win32/screen_reader_name.h"
 #include "runtime/win32/system_colour.h"
 
 namespace vortalis::memoleaf::win32_ui {
 namespace {
-
-BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (GetMonitorInfoW(monitor, &info))
-        reinterpret_cast<std::vector<RECT>*>(areas)->push_back(info.rcWork);
-    return TRUE;
-}
 
 win32::RichEdit::Font BoxFont(const FontChoice& font) {
     return {font.name, font.size, font.bold, font.italic};
@@ -92,6 +85,9 @@ void MemoleafWindow::OnSize() {
 }
 
 void MemoleafWindow::OnDpiChanged(const RECT& suggested) {
+    // Placed by the note, the window already has that screen's pixels; the
+    // system's size would scale them a second time.
+    if (placing_) return;
     // Moved to a screen of another density: the system's size for it, and the
     // resize lays the text box out again in that screen's pixels.
     SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
@@ -110,47 +106,53 @@ void MemoleafWindow::OnDestroy() {
     form_ = nullptr;
 }
 
-int MemoleafWindow::Dpi() const { return win32::WindowDpi(Handle()); }
+Monitor MemoleafWindow::HoldingMonitor() const {
+    RECT outer{};
+    GetWindowRect(Handle(), &outer);
+    return MonitorHolding(outer, CurrentScreens().monitors);
+}
 
 void MemoleafWindow::SetCaption(const std::string& caption) { Window::SetCaption(caption); }
 
 DesktopRect MemoleafWindow::OuterGeometry() const {
     RECT outer{};
     GetWindowRect(Handle(), &outer);
-    return TwipsOfPixels(outer, Dpi());
+    return TwipsOfPixels(outer, HoldingMonitor());
 }
 
 void MemoleafWindow::SetOuterGeometry(const DesktopRect& geometry) {
-    const RECT outer = PixelsOfTwips(geometry, Dpi());
+    const RECT outer = PixelsOfTwips(geometry, MonitorHolding(geometry, CurrentScreens().monitors));
+    placing_ = true;
     SetWindowPos(Handle(), nullptr, outer.left, outer.top, outer.right - outer.left,
                  outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    placing_ = false;
 }
 
 std::vector<DesktopRect> MemoleafWindow::AvailableScreenAreas() const {
-    std::vector<RECT> workAreas;
-    EnumDisplayMonitors(nullptr, nullptr, &AddWorkArea, reinterpret_cast<LPARAM>(&workAreas));
-    const int dpi = Dpi();
+    const DesktopScreens screens = CurrentScreens();
     std::vector<DesktopRect> areas;
-    for (const RECT& area : workAreas) areas.push_back(TwipsOfPixels(area, dpi));
+    for (std::size_t i = 0; i < screens.workAreas.size(); ++i)
+        areas.push_back(TwipsOfPixels(screens.workAreas[i], screens.monitors[i]));
     return areas;
 }
 
 DesktopRect MemoleafWindow::PrimaryScreenArea() const {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (!GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &info)) return {};
-    return TwipsOfPixels(info.rcWork, Dpi());
+    const DesktopScreens screens = CurrentScreens();
+    if (screens.workAreas.empty()) return {};
+    return TwipsOfPixels(screens.workAreas[screens.primary], screens.monitors[screens.primary]);
 }
 
+// The text box's twips are those of the screen the outer geometry is read on.
 TextAreaSize MemoleafWindow::TextBoxSize() const {
     RECT box{};
     GetWindowRect(AMSREdit1.Handle(), &box);
-    const DesktopRect twips = TwipsOfPixels(box, Dpi());
-    return {static_cast<float>(twips.height), static_cast<float>(twips.width)};
+    const int dpi = HoldingMonitor().dpi;
+    return {static_cast<float>(win32::PixelsToTwips(box.bottom - box.top, dpi)),
+            static_cast<float>(win32::PixelsToTwips(box.right - box.left, dpi))};
 }
 
 void MemoleafWindow::SetTextBoxSize(TextAreaSize size) {
-    const int dpi = Dpi();
+    const int dpi = HoldingMonitor().dpi;
     AMSREdit1.Place(
         {0, 0, win32::TwipsToPixels(size.width, dpi), win32::TwipsToPixels(size.height, dpi)});
 }

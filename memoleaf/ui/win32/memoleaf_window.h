@@ -4,6 +4,7 @@
 
 #include "memoleaf/core/memoleaf_frm.h"
 #include "memoleaf/core/note_window.h"
+#include "memoleaf/ui/win32/desktop_twips.h"
 #include "runtime/win32/label.h"
 #include "runtime/win32/menu_bar.h"
 #include "runtime/win32/rich_edit.h"
@@ -50,9 +51,11 @@ class MemoleafWindow : public win32::Window, public NoteWindow {
     void OnDpiChanged(const RECT& suggested);
     bool OnClose();
     void OnDestroy();
-    int Dpi() const;
+    // The screen whose density the window's twips are read and written with.
+    Monitor HoldingMonitor() const;
 
     Memoleaf_frm* form_ = nullptr;
+    bool placing_ = false;  // within SetOuterGeometry's move
     // The menu "Ordres" and its shortcuts, as the form's menu table has them.
     win32::MenuBar menu_;
     win32::Label textBoxLabel_;  // the text box's name, for screen readers
