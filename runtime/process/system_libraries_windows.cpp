@@ -5,9 +5,7 @@
 
 namespace vortalis {
 
-void LoadLibrariesFromTheSystemOnly() {
-    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-}
+void LoadLibrariesFromTheSystemOnly() { SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32); }
 
 void* LoadSystemLibrary(const char* library) {
     return LoadLibraryExW(Widen(library).c_str(), nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);

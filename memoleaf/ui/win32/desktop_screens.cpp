@@ -2,6 +2,7 @@
 
 #include <shellscalingapi.h>
 
+#include "runtime/process/system_libraries.h"
 #include "runtime/win32/dpi.h"
 
 namespace vortalis::memoleaf::win32_ui {
@@ -9,15 +10,10 @@ namespace {
 
 int MonitorDpi(HMONITOR monitor) {
     // Looked up, not imported: shcore.dll is missing before Windows 8.1, where
-    // every screen has the system's figure. Only the system's folder is searched.
+    // every screen has the system's figure.
     using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, MONITOR_DPI_TYPE, UINT*, UINT*);
-    static const auto getDpiForMonitor = [] {
-        const HMODULE shcore = LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-        return shcore == nullptr
-                   ? nullptr
-                   : reinterpret_cast<GetDpiForMonitorFunction>(
-                         reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")));
-    }();
+    static const auto getDpiForMonitor = reinterpret_cast<GetDpiForMonitorFunction>(
+        SystemLibraryFunction("shcore.dll", "GetDpiForMonitor"));
     UINT dpiX = 0;
     UINT dpiY = 0;
     if (getDpiForMonitor != nullptr &&
