@@ -8,7 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     try {
-        vortalis::ParseColourScheme(std::string_view(reinterpret_cast<const char*>(data), size));
+        vortalis::sealbox::ParseColourScheme(std::string_view(reinterpret_cast<const char*>(data), size));
     } catch (const vortalis::RunError&) {
         // A short or damaged file is reported, then the design colours serve.
     }

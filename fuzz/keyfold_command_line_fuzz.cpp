@@ -10,7 +10,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string line(reinterpret_cast<const char*>(data), size);
-    const vortalis::KeyfoldFields fields = vortalis::SplitKeyfoldCommandLine(line);
+    const vortalis::keyfold::KeyfoldFields fields = vortalis::keyfold::SplitKeyfoldCommandLine(line);
     if (fields.fileName.find(',') != std::string::npos ||
         fields.password.find(',') != std::string::npos ||
         fields.mode.find(',') != std::string::npos) {
@@ -20,6 +20,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     withoutCommas.erase(std::remove(withoutCommas.begin(), withoutCommas.end(), ','),
                         withoutCommas.end());
     if (fields.fileName + fields.password + fields.mode != withoutCommas) std::abort();
-    vortalis::ParseKeyfoldMode(fields.mode);
+    vortalis::keyfold::ParseKeyfoldMode(fields.mode);
     return 0;
 }
