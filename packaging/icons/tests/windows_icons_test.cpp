@@ -38,11 +38,6 @@ TEST_P(WindowsIcon, IsItsDrawingAsTheGeneratorMakesIt) {
         << "'s icon is not its drawing: cmake --build --preset default --target windows_icons";
 }
 
-TEST(SvgIconImages, AreNoneForAFileThatIsNoDrawing) {
-    EXPECT_TRUE(SvgIconImages(kIconsFolder + QStringLiteral("/CMakeLists.txt"), {16}).isEmpty());
-    EXPECT_TRUE(SvgIconImages(kIconsFolder + QStringLiteral("/absent.svg"), {16}).isEmpty());
-}
-
 INSTANTIATE_TEST_SUITE_P(EveryProgram, WindowsIcon,
                          ::testing::ValuesIn(QStringLiteral(ICON_PROGRAMS).split(u',')),
                          [](const auto& tested) { return tested.param.toStdString(); });

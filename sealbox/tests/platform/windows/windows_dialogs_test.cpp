@@ -11,27 +11,20 @@
 namespace vortalis::sealbox {
 namespace {
 
-// What the box showed as its owner, read when it is up, then closed with OK.
 std::optional<HWND> seenOwner;
 
-BOOL CALLBACK ReadAndCloseBox(HWND window, LPARAM) {
-    wchar_t className[16] = {};
-    GetClassNameW(window, className, 16);
-    if (std::wstring_view(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
-    seenOwner = GetWindow(window, GW_OWNER);
-    PostMessageW(window, WM_COMMAND, IDOK, 0);
-    return FALSE;
+// Run by the box's own loop: the owner of the box up (the dialog class), then OK.
+void CALLBACK ReadOwnerAndClose(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND box = FindWindowW(L"#32770", L"Sealbox");
+    if (box == nullptr) return;
+    seenOwner = GetWindow(box, GW_OWNER);
+    KillTimer(nullptr, timer);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
 }
 
-void CALLBACK LookForBox(HWND, UINT, UINT_PTR timer, DWORD) {
-    EnumThreadWindows(GetCurrentThreadId(), &ReadAndCloseBox, 0);
-    if (seenOwner) KillTimer(nullptr, timer);
-}
-
-// The owner of the box `dialogs` shows, as the box's own loop runs the timer.
 std::optional<HWND> OwnerOfShownBox(WindowsDialogs& dialogs) {
     seenOwner.reset();
-    SetTimer(nullptr, 0, 50, &LookForBox);
+    SetTimer(nullptr, 0, 50, &ReadOwnerAndClose);
     dialogs.Show("Le fichier des couleurs est endommagé.");
     return seenOwner;
 }
