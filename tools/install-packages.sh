@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev
+  qt6-svg-dev  # draws the SVG icons into the Windows programs' .ico files
   libxcb1-dev  # Memoleaf asks the X server whether a clipboard manager runs
   libglib2.0-dev  # GIO: Pathwell opens a document with its default application
   libgtest-dev libgmock-dev libbenchmark-dev

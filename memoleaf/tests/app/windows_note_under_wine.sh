@@ -4,7 +4,9 @@
 # as its settings file says, Ctrl+Q writes the file back canonically, three
 # start / quit cycles keep place and size, OK in the font dialog keeps the font,
 # a colour typed in the colour dialog is painted and saved, and in a folder
-# whose path is longer than MAX_PATH the file is written and read back.
+# whose path is longer than MAX_PATH the file is written and read back. The
+# dialogs and the boxes of a shown note are owned by it; a box of the start-up,
+# before the note is shown, is a window of its own that a task bar lists.
 #   windows_note_under_wine.sh MEMOLEAF.EXE WINE_PREFIX
 # WINE_PREFIX is this test's alone (made at its first run): the test ends its
 # server.
@@ -64,6 +66,19 @@ quit_note() {
 dialog() {
   find_window "^$1\$"
 }
+# WM_TRANSIENT_FOR names the owner Wine gives an X window; it keeps a window
+# with an owner off the task bar (_NET_WM_STATE_SKIP_TASKBAR), as Windows does.
+x_owner() {
+  xprop -id "$1" WM_TRANSIENT_FOR | sed -n 's/.*window id # //p'
+}
+owned_by_note() {
+  [ "$(x_owner "$1")" = "$(printf '0x%x' "$window")" ] ||
+    fail "$2 is not owned by the note: $(xprop -id "$1" WM_TRANSIENT_FOR)"
+}
+listed_on_task_bar() {
+  [ -z "$(x_owner "$1")" ] && ! xprop -id "$1" _NET_WM_STATE | grep -q SKIP_TASKBAR ||
+    fail "$2 is kept off the task bar: $(xprop -id "$1" WM_TRANSIENT_FOR _NET_WM_STATE)"
+}
 # The X window's left, top, width and height, as the X server has them.
 x_geometry() {
   xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
@@ -119,6 +134,7 @@ focus_window "$window"
 xdotool key ctrl+p
 font_dialog=$(dialog Police)
 [ -n "$font_dialog" ] || fail "no font dialog titled Police"
+owned_by_note "$font_dialog" "the font dialog"
 sleep 0.5
 import -window root "$work/font-dialog.png"
 focus_window "$font_dialog"
@@ -126,7 +142,7 @@ xdotool key Return
 sleep 0.5
 quit_note
 [ "$(cat "$settings")" = "$expected" ] || fail "OK in the font dialog made $(sed -n 3p "$settings")"
-echo "OK in the font dialog keeps DejaVu Sans, 12 points"
+echo "OK in the font dialog, owned by the note, keeps DejaVu Sans, 12 points"
 
 # A colour typed in the dialog's red, green and blue fields is painted and saved.
 start_note
@@ -134,6 +150,7 @@ focus_window "$window"
 xdotool key ctrl+f
 colour_dialog=$(dialog 'Couleur du fond')
 [ -n "$colour_dialog" ] || fail "no colour dialog titled Couleur du fond"
+owned_by_note "$colour_dialog" "the colour dialog"
 sleep 0.5
 focus_window "$colour_dialog"
 # The focus starts in the red field, its value selected.
@@ -152,7 +169,7 @@ quit_note
 [ "$(sed -n 4p "$settings")" = $' 4245632 , 0 \r' ] ||
   fail "the colour was saved as $(sed -n 4p "$settings")"
 [ "$(head -3 "$settings")" = "$(echo "$expected" | head -3)" ] || fail "the colour moved the note"
-echo "a colour typed in the dialog is painted and saved as 4245632"
+echo "a colour typed in the dialog, owned by the note, is painted and saved as 4245632"
 
 # Closed another way, the note ends and saves nothing, not even a new colour.
 saved=$(cat "$settings")
@@ -192,6 +209,33 @@ quit_note
 [ "$(cat "$program_folder/Memoleaf.PRM")" = "$expected" ] ||
   fail "in a folder of $length characters, Ctrl+Q wrote $(od -c "$program_folder/Memoleaf.PRM")"
 echo "in a folder of $length characters: the file written beside the program, read back at the next start"
+# A damaged file's box comes before the note is shown: on the task bar, owned
+# by nothing. The box of the shown note that cannot write the file back (it is
+# read-only) is owned by the note.
+program_folder="$work/boxes"
+mkdir -p "$program_folder"
+cp "$memoleaf" "$program_folder/Memoleaf.exe"
+printf 'pas un nombre\r\n' >"$program_folder/Memoleaf.PRM"
+chmod a-w "$program_folder/Memoleaf.PRM"
+(cd "$program_folder" && exec /usr/lib/wine/wine64 Memoleaf.exe) >"$work/errors" 2>&1 &
+note=$!
+box=$(dialog Memoleaf)
+[ -n "$box" ] || fail "no box for a damaged settings file: $(cat "$work/errors")"
+listed_on_task_bar "$box" "the damaged file's box"
+focus_window "$box"
+xdotool key Return
+window=$(find_window 'Pense-b')
+[ -n "$window" ] || fail "no note after the damaged file's box"
+sleep 0.5
+focus_window "$window"
+xdotool key ctrl+q
+box=$(dialog Memoleaf)
+[ -n "$box" ] || fail "no box when the read-only settings file cannot be written"
+owned_by_note "$box" "the box of a settings file not written"
+focus_window "$box"
+xdotool key Return
+timeout 10 tail --pid="$note" -f /dev/null || fail "the note did not end after its box"
+echo "a damaged file's box is on the task bar; the box of a file not written is owned by the note"
 if [ -n "${MEMOLEAF_SHOTS:-}" ]; then
   mkdir -p "$MEMOLEAF_SHOTS" && cp "$work"/*.png "$MEMOLEAF_SHOTS"/
 fi

@@ -9,16 +9,11 @@
 #include <filesystem>
 #include <string>
 
+#include "packaging/windows/tests/built_programs.h"
 #include "runtime/process/program_location.h"
 
 namespace vortalis {
 namespace {
-
-struct BuiltProgram {
-    const char* name;
-    const char* relativePath;  // from the tests' folder: a path of the build host means
-                               // nothing under Wine
-};
 
 // The manifest resource (RT_MANIFEST 1) of the executable at `path`, as text;
 // empty when the file has none.
@@ -45,8 +40,6 @@ std::string Element(const std::string& text, const std::string& name) {
     return text.substr(start, end + name.size() + 3 - start);
 }
 
-void PrintTo(const BuiltProgram& program, std::ostream* out) { *out << program.name; }
-
 class ProgramManifest : public ::testing::TestWithParam<BuiltProgram> {
   protected:
     std::string manifest =
@@ -71,11 +64,7 @@ TEST_P(ProgramManifest, AsksForLongPathsBesideCommonControlsAndDpiAwareness) {
         << manifest;
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryProgram, ProgramManifest,
-                         ::testing::Values(BuiltProgram{"Keyfold", KEYFOLD_PROGRAM},
-                                           BuiltProgram{"Sealbox", SEALBOX_PROGRAM},
-                                           BuiltProgram{"Memoleaf", MEMOLEAF_PROGRAM},
-                                           BuiltProgram{"Pathwell", PATHWELL_PROGRAM}),
+INSTANTIATE_TEST_SUITE_P(EveryProgram, ProgramManifest, ::testing::ValuesIn(kBuiltPrograms),
                          [](const auto& tested) { return std::string(tested.param.name); });
 
 }  // namespace

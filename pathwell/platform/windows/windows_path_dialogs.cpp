@@ -6,6 +6,7 @@
 #include <shlobj.h>
 // clang-format on
 
+#include "pathwell/platform/windows/dialog_owner.h"
 #include "pathwell/platform/windows/shell_call_path.h"
 #include "pathwell/platform/windows/shell_item_path.h"
 #include "pathwell/platform/windows/wide_dialog_text.h"
@@ -34,7 +35,7 @@ WindowsPathDialogs::~WindowsPathDialogs() {
 std::optional<std::string> WindowsPathDialogs::BrowseForItem(const BrowseSettings& settings) {
     const std::wstring title = Widen(settings.title);
     BROWSEINFOW browse{};
-    browse.hwndOwner = reinterpret_cast<HWND>(settings.owner);
+    browse.hwndOwner = DialogOwner(reinterpret_cast<HWND>(settings.owner));
     browse.pidlRoot = nullptr;
     browse.pszDisplayName = nullptr;
     browse.lpszTitle = title.c_str();
@@ -57,7 +58,7 @@ std::string WindowsPathDialogs::ShowOpen(const ChooserSettings& settings) {
     buffer.replace(0, fileName.size(), fileName);
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = reinterpret_cast<HWND>(settings.owner);
+    dialog.hwndOwner = DialogOwner(reinterpret_cast<HWND>(settings.owner));
     dialog.lpstrFilter = filter.c_str();
     dialog.lpstrFile = buffer.data();
     dialog.nMaxFile = kSelectionBufferSize;

@@ -4,13 +4,15 @@
 # names and starts every script picked there, two at once or one whose name no
 # ANSI code page holds; it shows on a folder whose path is longer than
 # MAX_PATH; the browser shows the caption above its tree; Escape ends either.
+# Each dialog is a window of its own that a task bar lists, not one owned by
+# the form that is never shown.
 # Screenshots of both dialogs go to $PATHWELL_SHOTS when it is set.
 # Usage: windows_pathwell_under_wine.sh PATHWELL.EXE WINE_PREFIX
 set -euo pipefail
 pathwell=$1
 export WINEPREFIX=$2
 . "$(dirname "$0")/../../../runtime/tests/support/x_session.sh"
-require_tools Xvfb xdotool openbox
+require_tools Xvfb xdotool openbox xprop
 wine=/usr/lib/wine/wine64
 [ -x "$wine" ] || { echo "skipped: wine64 is not installed"; exit 77; }
 export WINEDEBUG=-all LC_ALL=C.UTF-8 WINEDLLOVERRIDES=mscoree,mshtml=
@@ -81,6 +83,14 @@ pick_accented() {
   done
   return 1
 }
+# Wine keeps a window off the task bar (_NET_WM_STATE_SKIP_TASKBAR) when it has
+# an owner, as Windows shows no button for it; WM_TRANSIENT_FOR names that owner.
+listed_on_task_bar() {
+  local properties
+  properties=$(xprop -id "$1" WM_TRANSIENT_FOR _NET_WM_STATE)
+  grep -q '^WM_TRANSIENT_FOR:  not found' <<<"$properties" && ! grep -q SKIP_TASKBAR <<<"$properties" ||
+    fail "$2 is kept off the task bar, owned by a hidden window: $properties"
+}
 shot() { [ -z "${PATHWELL_SHOTS:-}" ] || import -window root "$PATHWELL_SHOTS/$1.png"; }
 marked() { for name in "$@"; do [ -e "$marks/$name.txt" ] || return 1; done; }
 # Escape in the dialog $1, named $2, until it is gone: a busy Wine may miss a key now and then,
@@ -105,6 +115,7 @@ chooser=$!
 dialog=$(new_window "Choix Fichiers,Répertoire VORTALIS Juin 2003 ")
 sleep 1
 shot chooser
+listed_on_task_bar "$dialog" "the chooser"
 keys_to "$dialog" '"a.bat" "b.bat"' key:Return
 wait_for 20 marked a b || fail "the two scripts picked at once did not both start"
 dialog=$(new_window "Choix Fichiers" "$dialog")
@@ -120,7 +131,7 @@ pick_accented "$dialog" "Ω été.bat" omega || fail "the script named Ω été.
 dialog=$(new_window "Choix Fichiers" "$dialog")
 dismiss "$dialog" "Choix Fichiers"
 ended_well "$chooser"
-echo "chooser: opened in its folder, a.bat and b.bat started at once, Ω été.bat started, Escape ended it"
+echo "chooser: on the task bar, opened in its folder, a.bat and b.bat started at once, Ω été.bat started, Escape ended it"
 
 # On a folder deeper than MAX_PATH the chooser is given the folder's short
 # form: handed the long one, Wine's dialog overruns a buffer and never shows.
@@ -142,9 +153,10 @@ browser=$!
 dialog=$(new_window "Browse for Folder|Rechercher un dossier")
 sleep 1
 shot browser
+listed_on_task_bar "$dialog" "the browser"
 dismiss "$dialog" "Browse for Folder|Rechercher un dossier"
 ended_well "$browser"
-echo "browser: shown, Escape ended it"
+echo "browser: shown on the task bar, Escape ended it"
 
 grep -v '^wine: ' "$scratch/pathwell.log" >"$scratch/own.log" || true
 [ ! -s "$scratch/own.log" ] || fail "Pathwell wrote on its output: $(cat "$scratch/own.log")"

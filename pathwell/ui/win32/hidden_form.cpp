@@ -4,8 +4,9 @@
 
 namespace vortalis::pathwell::win32_ui {
 
-// Without WS_VISIBLE and never given a ShowWindow: the dialogs it owns are all
-// the user sees, and the class's icon is theirs in the task bar.
+// Without WS_VISIBLE and never given a ShowWindow: the dialogs are all the user
+// sees, and take no hidden owner (DialogOwner), so that each has its own
+// task-bar button.
 bool HiddenForm::NeverShownWindow::Open() {
     return Create(L"VortalisPathwellForm", win32::kProgramIcon, WS_OVERLAPPEDWINDOW);
 }

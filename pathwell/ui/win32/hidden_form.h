@@ -5,8 +5,8 @@
 
 namespace vortalis::pathwell::win32_ui {
 
-// The form as a top-level window that is never shown: it owns the dialogs and
-// carries the caption they quote.
+// The form as a top-level window that is never shown: the handle the form
+// hands its dialogs, and the caption they quote.
 class HiddenForm : public FormWindow {
   public:
     // Throws RunError when the system will not create the window.

@@ -7,7 +7,8 @@
 namespace vortalis::sealbox {
 
 int WindowsDialogs::Box(const std::string& text, UINT style) const {
-    return MessageBoxW(owner_, Widen(text).c_str(), Widen(kProgramTitle).c_str(), style);
+    HWND owner = IsWindowVisible(owner_) ? owner_ : nullptr;
+    return MessageBoxW(owner, Widen(text).c_str(), Widen(kProgramTitle).c_str(), style);
 }
 
 void WindowsDialogs::Show(const std::string& text) { Box(text, MB_OK); }

@@ -7,7 +7,9 @@
 namespace vortalis::sealbox {
 
 // The system's message boxes, titled with the program's title and owned by its
-// window, so that the window takes no click while one is open.
+// window once it is shown, so that the window takes no click while one is
+// open. Before (the boxes of the start-up) they have no owner: owned by a
+// hidden window, a box has no task-bar button and is lost behind others.
 class WindowsDialogs : public SealboxDialogs {
   public:
     void SetOwner(HWND owner) { owner_ = owner; }
