@@ -34,6 +34,28 @@ function(vortalis_add_test name)
                        PROPERTIES ENVIRONMENT "${VORTALIS_TEST_STATE}" TIMEOUT 300)
 endfunction()
 
+# vortalis_add_display_test(NAME source... LIBS lib...)
+# One GoogleTest executable whose tests make windows, which need a display:
+# under Wine, an X server of its own (xvfb-run) and a Wine prefix of the display
+# tests' own, since Wine's desktop belongs to the first display its server
+# meets and the other tests' server has none; one such test at a time.
+function(vortalis_add_display_test name)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  add_executable(${name}_tests ${ARG_UNPARSED_ARGUMENTS})
+  target_link_libraries(${name}_tests PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main
+                        vortalis_warnings)
+  set_target_properties(${name}_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  if(CMAKE_CROSSCOMPILING_EMULATOR)
+    list(TRANSFORM CMAKE_CROSSCOMPILING_EMULATOR REPLACE "^WINEPREFIX=.*$"
+         "WINEPREFIX=${CMAKE_BINARY_DIR}/wine-prefix-display" OUTPUT_VARIABLE wine_on_display)
+    add_test(NAME ${name} COMMAND xvfb-run -a ${wine_on_display} $<TARGET_FILE:${name}_tests>)
+  else()
+    add_test(NAME ${name} COMMAND ${name}_tests)
+  endif()
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${VORTALIS_TEST_STATE}" TIMEOUT 120
+                       RESOURCE_LOCK wine_display_prefix)
+endfunction()
+
 # vortalis_add_qt_test(NAME source... LIBS lib...)
 # One Qt Test executable for window code, run on the offscreen platform: no
 # display is needed.

@@ -6,13 +6,13 @@
 #include <shlobj.h>
 // clang-format on
 
-#include "pathwell/platform/windows/dialog_owner.h"
 #include "pathwell/platform/windows/shell_call_path.h"
 #include "pathwell/platform/windows/shell_item_path.h"
 #include "pathwell/platform/windows/wide_dialog_text.h"
 #include "runtime/errors/error_report.h"
 #include "runtime/process/program_location.h"
 #include "runtime/text/wide_text.h"
+#include "runtime/win32/dialog_owner.h"
 
 namespace vortalis::pathwell {
 namespace {
@@ -35,7 +35,7 @@ WindowsPathDialogs::~WindowsPathDialogs() {
 std::optional<std::string> WindowsPathDialogs::BrowseForItem(const BrowseSettings& settings) {
     const std::wstring title = Widen(settings.title);
     BROWSEINFOW browse{};
-    browse.hwndOwner = DialogOwner(reinterpret_cast<HWND>(settings.owner));
+    browse.hwndOwner = win32::DialogOwner(reinterpret_cast<HWND>(settings.owner));
     browse.pidlRoot = nullptr;
     browse.pszDisplayName = nullptr;
     browse.lpszTitle = title.c_str();
@@ -58,7 +58,7 @@ std::string WindowsPathDialogs::ShowOpen(const ChooserSettings& settings) {
     buffer.replace(0, fileName.size(), fileName);
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = DialogOwner(reinterpret_cast<HWND>(settings.owner));
+    dialog.hwndOwner = win32::DialogOwner(reinterpret_cast<HWND>(settings.owner));
     dialog.lpstrFilter = filter.c_str();
     dialog.lpstrFile = buffer.data();
     dialog.nMaxFile = kSelectionBufferSize;

@@ -2,13 +2,14 @@
 
 #include "runtime/errors/error_report.h"
 #include "runtime/text/wide_text.h"
+#include "runtime/win32/dialog_owner.h"
 #include "sealbox/core/sealbox_messages.h"
 
 namespace vortalis::sealbox {
 
 int WindowsDialogs::Box(const std::string& text, UINT style) const {
-    HWND owner = IsWindowVisible(owner_) ? owner_ : nullptr;
-    return MessageBoxW(owner, Widen(text).c_str(), Widen(kProgramTitle).c_str(), style);
+    return MessageBoxW(win32::DialogOwner(owner_), Widen(text).c_str(),
+                       Widen(kProgramTitle).c_str(), style);
 }
 
 void WindowsDialogs::Show(const std::string& text) { Box(text, MB_OK); }

@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-namespace vortalis::pathwell {
+namespace vortalis::win32 {
 
-// The owner a dialog is given: the form's window while the user can see it,
+// The owner a box or dialog is given: the program's window while the user can see it,
 // else none. A dialog owned by a window never shown has no task-bar button and
 // no Alt+Tab entry, and is lost behind other programs' windows; without an
 // owner it is a top-level window of its own, which Windows gives both. A
@@ -13,4 +13,4 @@ namespace vortalis::pathwell {
 // place.
 HWND DialogOwner(HWND form);
 
-}  // namespace vortalis::pathwell
+}  // namespace vortalis::win32
