@@ -80,6 +80,9 @@ class SealboxView {
     // Command1 — the buttons: 0 enciphers, 1 deciphers, 2 quits.
     virtual void SetCommand1BackColor(int index, std::int32_t colour) = 0;
 
+    // The focus to a control, as the form moves it where the user is to type.
+    virtual void GiveFocusTo(SealboxPart part) = 0;
+
     virtual void SetCaption(const std::string& caption) = 0;
     // The window goes as the program ends, before the event loop stops.
     virtual void HideWindow() = 0;

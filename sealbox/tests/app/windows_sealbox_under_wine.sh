@@ -145,6 +145,59 @@ run_pick_encipher_and_hear() {
   cmp -s "$folder/a-lettre.txt" "$work/plain" || fail "Keyfold did not give the original back"
 }
 
+# The window opens in the middle of the screen of 1280x1024, give or take its
+# frame (Wine's own place for a new window is the top-left corner).
+check_centred() {
+  local x y w h
+  read -r x y w h < <(xwininfo -id "$window" | awk '/Absolute upper-left X:/ { x = $4 } /Absolute upper-left Y:/ { y = $4 }
+    /Width:/ { w = $2 } /Height:/ { h = $2 } END { print x, y, w, h }')
+  [ $(((x + w / 2 - 640) ** 2 + (y + h / 2 - 512) ** 2)) -le 1600 ] || fail "the window opens at $x,$y"
+}
+# A second after keys that could have ended it, Sealbox still shows its window.
+still_open() {
+  sleep 1
+  [ -n "$(xdotool search --onlyvisible --name cryptage)" ] || { fail "$1: Sealbox ended"; return 1; }
+}
+# The box titled Sealbox says $1; Enter closes it.
+close_box() {
+  local dialog report
+  dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Sealbox$' | head -1)
+  xdotool windowactivate --sync "$dialog" 2>/dev/null
+  sleep 0.5
+  report=$("${wine[@]}" "$window_texts" Sealbox 2>>"$work/errors")
+  case $report in *"$1"*) ;; *) fail "no box saying '$1'; it says: $(echo "$report" | tr -s '\r\n' ' ')" ;; esac
+  xdotool key Return
+  sleep 1
+}
+# A plain letter never presses a button (Alt does): "quai" typed at start goes
+# to the empty first stop, after "Fichier non trouvé" into the file's name (the
+# next box says so), after "quel est le mot de passe ?" into the password.
+# Sealbox goes on all along, the file untouched, until Alt+Q.
+run_plain_letters() {
+  local folder
+  folder=$(program_folder keys)
+  printf 'Rien ne doit me changer.\r\n' >"$folder/a-garder.txt"
+  cp "$folder/a-garder.txt" "$work/kept"
+  start_sealbox "$folder" || return
+  check_centred
+  xdotool type --delay 120 quai
+  still_open "quai at start" || return
+  click $(at 53 98)  # "&Crypter", with the folder in Text1
+  close_box "Fichier non trouvé"
+  xdotool type --delay 120 quai
+  still_open "quai after Fichier non trouvé" || return
+  click $(at 53 98)
+  close_box "quai"
+  click $(at 30 190)  # File1's first row: a-garder.txt
+  click $(at 53 98)
+  close_box "quel est le mot de passe ?"
+  xdotool type --delay 120 quai
+  still_open "quai after quel est le mot de passe ?" || return
+  xdotool key alt+q
+  ends_with 0
+  cmp -s "$folder/a-garder.txt" "$work/kept" || fail "the file was changed by letters typed"
+}
+
 # A colour file on the command line colours the lists, the window and the
 # buttons; checked on a screenshot where File1 shows no entry, between two
 # controls, and inside a button. Alt+Q (a mnemonic) then ends the program.
@@ -359,6 +412,7 @@ set_dpi 96 >/dev/null 2>&1
 heard=0
 recordings=0
 run_screen_reader_names
+run_plain_letters
 run_pick_encipher_and_hear
 run_colours colours-96dpi
 run_read_only

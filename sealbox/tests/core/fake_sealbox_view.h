@@ -30,6 +30,7 @@ class FakeSealboxView : public sealbox::SealboxView {
     std::vector<std::string> painted;  // "Text1.BackColor=255", in order
     std::string caption;
     bool hidden = false;
+    std::vector<sealbox::SealboxPart> focused;  // where the form moved the focus, in order
 
     std::string Text1() const override { return text1; }
     void SetText1(const std::string& path) override { text1 = path; }
@@ -71,6 +72,7 @@ class FakeSealboxView : public sealbox::SealboxView {
         painted.push_back("Command1(" + std::to_string(index) +
                           ").BackColor=" + std::to_string(colour));
     }
+    void GiveFocusTo(sealbox::SealboxPart part) override { focused.push_back(part); }
     void SetCaption(const std::string& text) override { caption = text; }
     void HideWindow() override { hidden = true; }
 

@@ -299,6 +299,23 @@ TEST_F(SealboxForm, ChecksTheFileBeforeThePasswordAndEachCheckKeepsTheWindowOpen
     EXPECT_EQ(ReadBytes(file), plain);
 }
 
+// On the clicked button a letter typed next would be another button's "&" letter.
+TEST_F(SealboxForm, AfterABoxAboutAFieldTheFocusGoesToThatField) {
+    const auto file = program / "lettre.txt";
+    WriteBytes(file, SampleBytes(100));
+    Open();
+
+    Click(0, program / "absent.txt", "clef");
+    Click(1, file, "");
+    Click(0, file, "clé✓");
+
+    EXPECT_EQ(dialogs.seen.size(), 3u);
+    EXPECT_EQ(view.focused, (std::vector<SealboxPart>{SealboxPart::Text1, SealboxPart::Text2,
+                                                      SealboxPart::Text2}));
+    EXPECT_FALSE(form->Ended());
+    EXPECT_EQ(ReadBytes(file), SampleBytes(100));
+}
+
 // The explorer's "Copy as path" gives the path in double quotes.
 TEST_F(SealboxForm, APathInDoubleQuotesIsCheckedAndEncipheredAsThePathInsideThem) {
     const Bytes plain = SampleBytes(5000);

@@ -196,6 +196,8 @@ void SealboxWindow::SetCommand1BackColor(int index, std::int32_t colour) {
     Paint(controls_.Command1[index], {QPalette::Button}, colour);
 }
 
+void SealboxWindow::GiveFocusTo(SealboxPart part) { Part(part)->setFocus(Qt::OtherFocusReason); }
+
 void SealboxWindow::SetCaption(const std::string& caption) {
     setWindowTitle(QString::fromStdString(caption));
 }

@@ -35,6 +35,7 @@ bool SealboxWindow::Open() {
 }
 
 void SealboxWindow::Show() {
+    CentreOnWorkArea();
     ShowWindow(Handle(), SW_SHOWNORMAL);
     UpdateWindow(Handle());
 }
@@ -306,6 +307,13 @@ void SealboxWindow::SetBackAndForeColor(SealboxControl control, std::int32_t bac
 
 void SealboxWindow::SetCommand1BackColor(int index, std::int32_t colour) {
     controls_.Command1[static_cast<std::size_t>(index)].SetBackColour(colour);
+}
+
+void SealboxWindow::GiveFocusTo(SealboxPart part) {
+    // Also where the focus comes back to when the window is active again: the
+    // box that moved it may still be closing.
+    focusBeforeLeaving_ = Part(part).Handle();
+    Part(part).Focus();
 }
 
 void SealboxWindow::SetCaption(const std::string& caption) { Window::SetCaption(caption); }
