@@ -2,7 +2,7 @@
 # Sealbox.exe as a user runs it: under Wine, on an X server of its own with a
 # window manager, driven by real clicks and keys. Each run has a scratch folder
 # holding a copy of the program and its end sound, so that the lists open on it.
-#   windows_sealbox_under_wine.sh WINE-COMMAND... -- SEALBOX.EXE KEYFOLD.EXE WINDOW-TEXTS.EXE ACCESSIBLE-NAMES.EXE
+#   windows_sealbox_under_wine.sh WINE-COMMAND... -- SEALBOX.EXE KEYFOLD.EXE WINDOW-TEXTS.EXE ACCESSIBLE-NAMES.EXE WINDOW-ANSWERS.EXE
 # Exits 77 (skipped) when a tool is missing. With SEALBOX_SHOTS=FOLDER, the
 # screenshots are kept there.
 set -uo pipefail
@@ -13,6 +13,7 @@ sealbox=$1
 keyfold=$2
 window_texts=$3
 accessible_names=$4
+window_answers=$5
 . "$(dirname "$0")/../../../runtime/tests/support/x_session.sh"
 require_tools Xvfb openbox xdotool xwininfo convert import xclip
 prefix=""
@@ -381,6 +382,31 @@ run_killed_mid_transform() {
     "with $written of $size_mib MiB written; the next start removed the temporary file and its record"
 }
 
+# A long transform on a real disk: the window answers the system's "are you
+# alive" all along, the replacement's flush included, well within the 5 s after
+# which Windows calls a window hung. Wine stalls every thread of every program
+# while its server renames over a large file: some 150 ms here for 512 MiB.
+run_answers_while_transforming() {
+  local folder file asking answers longest size_mib=512
+  [ "$(df --output=avail -k "$work" | tail -1)" -gt $((2 * 1024 * 1024)) ] || size_mib=128
+  folder=$(program_folder answering)
+  file="$folder/grand.bin"
+  head -c "${size_mib}M" /dev/zero >"$file"
+  start_sealbox "$folder" || { rm -f "$file"; return; }
+  "${wine[@]}" "$window_answers" VortalisSealbox "$(windows_path "$folder")\\.vortalis-tmp-*" \
+    >"$work/answers" 2>>"$work/errors" &
+  asking=$!
+  paste_and_encipher "$(windows_path "$file")"
+  wait "$asking" || fail "answering: no transform was seen"
+  ends_with 0
+  read -r answers longest < <(tr -d '\r' <"$work/answers")
+  echo "answering: $size_mib MiB transformed, $answers answers, the longest after $longest ms"
+  [ "${answers:-0}" -ge 5 ] || fail "answering: the window answered ${answers:-0} times"
+  [ "${longest:-100000}" -le 1000 ] || fail "answering: the window took $longest ms to answer"
+  cmp -s -n 1048576 "$file" /dev/zero && fail "answering: the file was not enciphered"
+  rm -f "$file"
+}
+
 # What a screen reader reads of the window through the system's accessibility
 # interface. Wine keeps no annotations: the drop-down list of drives, named by
 # one on Windows, reads empty here; the rest are named by their labels or texts.
@@ -420,6 +446,7 @@ run_any_letter
 run_quoted_path
 run_long_path
 run_killed_mid_transform
+run_answers_while_transforming
 # Each transform plays the end sound, and every one is heard.
 [ "$heard" -eq "$recordings" ] || fail "the end sound was heard $heard times in $recordings transforms"
 # Twice the density: every place twice as far, the client twice as large.
