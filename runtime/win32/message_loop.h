@@ -10,4 +10,10 @@ namespace vortalis::win32 {
 // in a dialog.
 int RunMessageLoop(HWND window, HACCEL accelerators = nullptr, bool dialogKeys = false);
 
+// A turn for the thread's windows in the middle of a long piece of work: they
+// repaint and answer what the system and other programs send or post (the
+// system's "are you alive", timers), but no click or key of the user's runs.
+// Those wait in the queue for the event loop.
+void ProcessNonInputMessages();
+
 }  // namespace vortalis::win32

@@ -1,5 +1,7 @@
 #include "runtime/win32/window.h"
 
+#include <algorithm>
+
 #include "runtime/win32/control.h"
 #include "runtime/win32/menu_bar.h"
 
@@ -38,6 +40,21 @@ bool Window::Create(const wchar_t* className, int iconId, DWORD style, DWORD ext
 void Window::UseMenuBar(MenuBar& menu) {
     menu_ = &menu;
     menu.shown_ = SetMenu(handle_, menu.Handle()) != FALSE;
+}
+
+void Window::CentreOnWorkArea() {
+    MONITORINFO screen{};
+    screen.cbSize = sizeof screen;
+    if (!GetMonitorInfoW(MonitorFromWindow(handle_, MONITOR_DEFAULTTONEAREST), &screen)) return;
+    RECT window;
+    GetWindowRect(handle_, &window);
+    const RECT& work = screen.rcWork;
+    const LONG spareWidth = (work.right - work.left) - (window.right - window.left);
+    const LONG spareHeight = (work.bottom - work.top) - (window.bottom - window.top);
+    // A window larger than the area keeps its top-left corner on it.
+    const LONG left = work.left + std::max(0L, spareWidth / 2);
+    const LONG top = work.top + std::max(0L, spareHeight / 2);
+    SetWindowPos(handle_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int Window::Adopt(Control& control) {

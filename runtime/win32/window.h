@@ -33,6 +33,10 @@ class Window {
     // The menu bar shown at the top, whose entries run their handlers from
     // now on (with their keys, through the message loop's accelerators).
     void UseMenuBar(MenuBar& menu);
+    // In the middle of the work area (the screen less the task bar) of the
+    // screen it is on: where the system puts a new window depends on how the
+    // program was started, and Wine's place is the screen's top-left corner.
+    void CentreOnWorkArea();
 
   protected:
     // Registers the class (once, with the icon of resource `iconId`, 0 for

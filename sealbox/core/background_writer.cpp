@@ -1,19 +1,18 @@
 #include "sealbox/core/background_writer.h"
 
-#include <new>
+#include <utility>
+
+#include "sealbox/core/thread_waits.h"
 
 namespace vortalis::sealbox {
 
-BackgroundWriter::BackgroundWriter(SafeFileWriter& writer, std::size_t chunkBytes)
-    : writer_(writer), chunkBytes_(chunkBytes), buffers_(2 * chunkBytes) {
-    try {
-        thread_ = std::thread([this] { WriteQueued(); });
-    } catch (const std::system_error&) {
-        // The system has no thread to spare: as short of memory as a buffer
-        // that could not be had, and reported as such.
-        throw std::bad_alloc();
-    }
-}
+BackgroundWriter::BackgroundWriter(SafeFileWriter& writer, std::size_t chunkBytes,
+                                   std::function<void()> keepAlive)
+    : writer_(writer),
+      chunkBytes_(chunkBytes),
+      keepAlive_(std::move(keepAlive)),
+      buffers_(2 * chunkBytes),
+      thread_(StartThread([this] { WriteQueued(); })) {}
 
 BackgroundWriter::~BackgroundWriter() {
     {
@@ -27,7 +26,8 @@ BackgroundWriter::~BackgroundWriter() {
 std::span<std::uint8_t> BackgroundWriter::FreeBuffer() {
     std::unique_lock lock(mutex_);
     // The other buffer may still be written; this one must be done.
-    changed_.wait(lock, [this] { return queued_ - written_ < 2 || error_; });
+    WaitKeepingAlive(
+        lock, changed_, [this] { return queued_ - written_ < 2 || error_; }, keepAlive_);
     return std::span(buffers_).subspan(queued_ % 2 * chunkBytes_, chunkBytes_);
 }
 
@@ -44,7 +44,8 @@ std::error_code BackgroundWriter::Queue(std::size_t count) {
 
 std::error_code BackgroundWriter::Finish() {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return written_ == queued_ || error_; });
+    WaitKeepingAlive(
+        lock, changed_, [this] { return written_ == queued_ || error_; }, keepAlive_);
     return error_;
 }
 

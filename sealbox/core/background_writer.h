@@ -2,6 +2,7 @@
 
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <span>
 #include <system_error>
@@ -16,10 +17,12 @@ namespace vortalis::sealbox {
 // caller reads and transforms the next chunk while the last one is written. Two
 // buffers take turns; the memory held stays two chunks whatever the file's size.
 // Only the writes leave the calling thread: the caller keeps its progress, its
-// questions and its errors to itself.
+// questions and its errors to itself. While it waits for a write, `keepAlive`
+// (if any) is called every few milliseconds on its thread.
 class BackgroundWriter {
   public:
-    BackgroundWriter(SafeFileWriter& writer, std::size_t chunkBytes);
+    BackgroundWriter(SafeFileWriter& writer, std::size_t chunkBytes,
+                     std::function<void()> keepAlive = {});
     // Finishes the write under way and drops the chunks still waiting.
     ~BackgroundWriter();
     BackgroundWriter(const BackgroundWriter&) = delete;
@@ -39,6 +42,7 @@ class BackgroundWriter {
 
     SafeFileWriter& writer_;
     std::size_t chunkBytes_;
+    std::function<void()> keepAlive_;
     std::vector<std::uint8_t> buffers_;
     std::size_t counts_[2] = {0, 0};
     // Chunks are numbered from 0 in file order; chunk k lies in buffer k % 2.

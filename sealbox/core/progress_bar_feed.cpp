@@ -5,6 +5,9 @@
 
 namespace vortalis::sealbox {
 
+ProgressBarFeed::ProgressBarFeed(SealboxView& view)
+    : view_(view), pump_([&view] { view.ProcessNonInputEvents(); }) {}
+
 void ProgressBarFeed::Begin(std::uint64_t minimum, std::uint64_t maximum) {
     constexpr auto kWidest = static_cast<std::uint64_t>(std::numeric_limits<int>::max());
     maximum_ = maximum;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "sealbox/core/paced_pump.h"
 #include "sealbox/core/sealbox_view.h"
 #include "sealbox/core/transform_file.h"
 
@@ -10,17 +11,20 @@ namespace vortalis::sealbox {
 // Feeds ProgressBar1 from a file transform. A range too wide for the bar's
 // whole numbers is divided down, and the value is set only when the fill would
 // move by a pixel, and at the end: drawing every block would slow a large file.
+// Meanwhile the window gets its turns, paced, bar moving or not.
 class ProgressBarFeed : public TransformProgress {
   public:
-    explicit ProgressBarFeed(SealboxView& view) : view_(view) {}
+    explicit ProgressBarFeed(SealboxView& view);
 
     void Begin(std::uint64_t minimum, std::uint64_t maximum) override;
     void Step() override;
+    void KeepAlive() override { pump_.Tick(); }
 
   private:
     void Show();
 
     SealboxView& view_;
+    PacedPump pump_;
     std::uint64_t maximum_ = 0;
     std::uint64_t value_ = 0;
     std::uint64_t scale_ = 1;   // a range too wide for the bar is divided down

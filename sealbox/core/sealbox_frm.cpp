@@ -134,14 +134,19 @@ void Sealboxfrm::Command1Clicked(int index) {
         policy_.End(0);
         return;
     }
+    // After a box about a field the focus goes to that field, so that what the
+    // user types next lands in it (on the clicked button a letter would be
+    // another button's "&" letter).
     const std::string file = TypedFilePath(view_.Text1());
     if (!IsOrdinaryFile(Utf8Path(file))) {
         services_.dialogs.Show(FileNotFoundMessage(file));
+        view_.GiveFocusTo(SealboxPart::Text1);
         return;
     }
     const std::string password = view_.Text2();
     if (password.empty()) {
         services_.dialogs.Show(kWhatPassword);
+        view_.GiveFocusTo(SealboxPart::Text2);
         return;
     }
     std::string ansiPassword;
@@ -149,6 +154,7 @@ void Sealboxfrm::Command1Clicked(int index) {
         ansiPassword = Utf8ToAnsi(password);
     } catch (const AnsiConversionError& error) {
         services_.dialogs.Show(error.what());
+        view_.GiveFocusTo(SealboxPart::Text2);
         return;
     }
     const CipherMode mode = index == kEncipherButton ? CipherMode::Encipher : CipherMode::Decipher;

@@ -65,8 +65,8 @@ class SealboxView {
     // The chosen file's name, empty when none is.
     virtual std::string File1Selected() const = 0;
 
-    // ProgressBar1 — how far the transform has gone. The transform gives the
-    // event loop no turn: a value set is drawn at once.
+    // ProgressBar1 — how far the transform has gone. A value set is drawn at
+    // once: the transform gives the window a turn only now and then.
     virtual int ProgressBar1Width() const = 0;  // in pixels
     virtual void SetProgressBar1Range(int minimum, int maximum) = 0;
     virtual void SetProgressBar1Value(int value) = 0;
@@ -79,6 +79,13 @@ class SealboxView {
                                      std::int32_t fore) = 0;
     // Command1 — the buttons: 0 enciphers, 1 deciphers, 2 quits.
     virtual void SetCommand1BackColor(int index, std::int32_t colour) = 0;
+
+    // The focus to a control, as the form moves it where the user is to type.
+    virtual void GiveFocusTo(SealboxPart part) = 0;
+    // A turn for the window in the middle of a transform: it repaints and
+    // answers the system (which would otherwise call it hung), but no click or
+    // key runs; they wait for the event loop.
+    virtual void ProcessNonInputEvents() = 0;
 
     virtual void SetCaption(const std::string& caption) = 0;
     // The window goes as the program ends, before the event loop stops.

@@ -1,10 +1,12 @@
 #include "sealbox/core/transform_file.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "runtime/errors/run_error.h"
 #include "runtime/files/safe_file_writer.h"
 #include "sealbox/core/background_writer.h"
+#include "sealbox/core/file_call_thread.h"
 
 namespace vortalis::sealbox {
 namespace {
@@ -88,20 +90,25 @@ TransformResult TransformFile(const std::filesystem::path& path, std::string_vie
     KeyedShiftCipher cipher;
     cipher.Start(password, mode);
 
+    // The calls whose time grows with the file, or with a slow disk or share,
+    // run aside while the calling thread keeps alive.
+    const std::function<void()> keepAlive = [&progress] { progress.KeepAlive(); };
+    FileCallThread aside(keepAlive);
     SourceFile source(path, files);
     SafeFileWriter writer(path, files);
-    ThrowOnError(writer.Open(), path);
+    ThrowOnError(aside.Run([&writer] { return writer.Open(); }), path);
     if (!writer.InPlace()) source.KeepOtherWritersOut();
     progress.Begin(1, source.Length() / kTransformBlockBytes + 2);
 
     // Each chunk is written while the next is read and transformed; whatever
     // throws here stops the writes before the writer drops its file.
-    BackgroundWriter background(writer, kChunkBytes);
+    BackgroundWriter background(writer, kChunkBytes, keepAlive);
     for (std::uint64_t offset = 0;; offset += kChunkBytes) {
         const auto buffer = background.FreeBuffer();
-        const std::size_t count = source.ReadAt(offset, buffer);
+        const std::size_t count = aside.Run([&] { return source.ReadAt(offset, buffer); });
         const bool holdsTheEnd = count < kChunkBytes;
         TransformChunk(buffer.first(count), holdsTheEnd, cipher, progress);
+        progress.KeepAlive();
         ThrowOnError(background.Queue(count), path);
         if (holdsTheEnd) break;
     }
@@ -109,12 +116,12 @@ TransformResult TransformFile(const std::filesystem::path& path, std::string_vie
 
     const std::uint64_t lost = cipher.UnrecoverableBytes();
     if (mode == CipherMode::Encipher && lost > 0 && confirmLoss && !confirmLoss(lost)) {
-        ThrowOnError(writer.Discard(), path);
+        ThrowOnError(aside.Run([&writer] { return writer.Discard(); }), path);
         return TransformResult::LeftUntouched;
     }
     // Windows replaces no file that is still open for reading.
     source.Close();
-    ThrowOnError(writer.Commit(), path);
+    ThrowOnError(aside.Run([&writer] { return writer.Commit(); }), path);
     return TransformResult::Rewritten;
 }
 

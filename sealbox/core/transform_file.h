@@ -18,6 +18,10 @@ class TransformProgress {
     virtual ~TransformProgress() = default;
     virtual void Begin(std::uint64_t minimum, std::uint64_t maximum) = 0;
     virtual void Step() = 0;
+    // Still at work, though maybe no block is done: called between chunks and
+    // every few milliseconds while the transform waits on the disk, so that
+    // the caller may give its window a turn however slow the disk.
+    virtual void KeepAlive() {}
 };
 
 // For callers with nobody to show progress to.
@@ -40,7 +44,8 @@ inline constexpr std::size_t kTransformBlockBytes = 512;
 // with a backup. Throws RunError when the file cannot be opened, read or written;
 // the original is then left exactly as it was, as it is when the loss is refused. Without
 // `confirmLoss` a loss is accepted. Progress, the question and the error all come on the
-// calling thread; only the writes go on a thread of their own.
+// calling thread; the writes, and the reads and the replacement's steps that may take
+// long, run on threads of their own, while the calling thread keeps alive.
 TransformResult TransformFile(const std::filesystem::path& path, std::string_view password,
                               CipherMode mode, TransformProgress& progress,
                               const LossConfirmation& confirmLoss = {},

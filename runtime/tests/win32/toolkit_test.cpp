@@ -8,6 +8,7 @@
 #include "runtime/win32/edit_box.h"
 #include "runtime/win32/list_box.h"
 #include "runtime/win32/menu_bar.h"
+#include "runtime/win32/message_loop.h"
 #include "runtime/win32/window.h"
 
 namespace vortalis::win32 {
@@ -99,6 +100,33 @@ TEST(Toolkit, AControlGivenColoursPaintsInThemAndItsDroppedListToo) {
     ASSERT_TRUE(GetComboBoxInfo(window.drives.Handle(), &drop));
     EXPECT_EQ(brushFor(WM_CTLCOLORLISTBOX, drop.hwndList), window.drives.Colours()->Brush());
     ReleaseDC(window.Handle(), dc);
+}
+
+TEST(Toolkit, ATurnInTheMiddleOfWorkPaintsAndTakesPostsButLeavesTheUsersKeysQueued) {
+    ToolkitWindow window;
+    ASSERT_NE(window.Handle(), nullptr);
+    window.box.Place({0, 40, 200, 60});
+    ShowWindow(window.Handle(), SW_SHOWNORMAL);
+    SetForegroundWindow(window.Handle());
+    window.box.Focus();
+    INPUT keys[2] = {{INPUT_KEYBOARD, {}}, {INPUT_KEYBOARD, {}}};
+    keys[0].ki.wVk = keys[1].ki.wVk = 'A';
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ASSERT_EQ(SendInput(2, keys, sizeof(INPUT)), 2u);
+    PostMessageW(window.button.Handle(), BM_SETSTATE, TRUE, 0);
+    InvalidateRect(window.Handle(), nullptr, TRUE);
+
+    ProcessNonInputMessages();
+
+    EXPECT_TRUE(SendMessageW(window.button.Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED);
+    EXPECT_FALSE(GetUpdateRect(window.Handle(), nullptr, FALSE));
+    EXPECT_EQ(window.box.Text(), "");
+    MSG message;  // the event loop's turn, once the work is done
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    EXPECT_EQ(window.box.Text(), "a");
 }
 
 }  // namespace

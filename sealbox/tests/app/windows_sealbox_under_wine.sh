@@ -2,7 +2,7 @@
 # Sealbox.exe as a user runs it: under Wine, on an X server of its own with a
 # window manager, driven by real clicks and keys. Each run has a scratch folder
 # holding a copy of the program and its end sound, so that the lists open on it.
-#   windows_sealbox_under_wine.sh WINE-COMMAND... -- SEALBOX.EXE KEYFOLD.EXE WINDOW-TEXTS.EXE ACCESSIBLE-NAMES.EXE
+#   windows_sealbox_under_wine.sh WINE-COMMAND... -- SEALBOX.EXE KEYFOLD.EXE WINDOW-TEXTS.EXE ACCESSIBLE-NAMES.EXE WINDOW-ANSWERS.EXE
 # Exits 77 (skipped) when a tool is missing. With SEALBOX_SHOTS=FOLDER, the
 # screenshots are kept there.
 set -uo pipefail
@@ -13,6 +13,7 @@ sealbox=$1
 keyfold=$2
 window_texts=$3
 accessible_names=$4
+window_answers=$5
 . "$(dirname "$0")/../../../runtime/tests/support/x_session.sh"
 require_tools Xvfb openbox xdotool xwininfo convert import xclip
 prefix=""
@@ -143,6 +144,59 @@ run_pick_encipher_and_hear() {
   "${wine[@]}" "$keyfold" "$(windows_path "$folder/a-lettre.txt"),clé,D" 2>>"$work/errors" ||
     fail "Keyfold could not decipher Sealbox's file"
   cmp -s "$folder/a-lettre.txt" "$work/plain" || fail "Keyfold did not give the original back"
+}
+
+# The window opens in the middle of the screen of 1280x1024, give or take its
+# frame (Wine's own place for a new window is the top-left corner).
+check_centred() {
+  local x y w h
+  read -r x y w h < <(xwininfo -id "$window" | awk '/Absolute upper-left X:/ { x = $4 } /Absolute upper-left Y:/ { y = $4 }
+    /Width:/ { w = $2 } /Height:/ { h = $2 } END { print x, y, w, h }')
+  [ $(((x + w / 2 - 640) ** 2 + (y + h / 2 - 512) ** 2)) -le 1600 ] || fail "the window opens at $x,$y"
+}
+# A second after keys that could have ended it, Sealbox still shows its window.
+still_open() {
+  sleep 1
+  [ -n "$(xdotool search --onlyvisible --name cryptage)" ] || { fail "$1: Sealbox ended"; return 1; }
+}
+# The box titled Sealbox says $1; Enter closes it.
+close_box() {
+  local dialog report
+  dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Sealbox$' | head -1)
+  xdotool windowactivate --sync "$dialog" 2>/dev/null
+  sleep 0.5
+  report=$("${wine[@]}" "$window_texts" Sealbox 2>>"$work/errors")
+  case $report in *"$1"*) ;; *) fail "no box saying '$1'; it says: $(echo "$report" | tr -s '\r\n' ' ')" ;; esac
+  xdotool key Return
+  sleep 1
+}
+# A plain letter never presses a button (Alt does): "quai" typed at start goes
+# to the empty first stop, after "Fichier non trouvé" into the file's name (the
+# next box says so), after "quel est le mot de passe ?" into the password.
+# Sealbox goes on all along, the file untouched, until Alt+Q.
+run_plain_letters() {
+  local folder
+  folder=$(program_folder keys)
+  printf 'Rien ne doit me changer.\r\n' >"$folder/a-garder.txt"
+  cp "$folder/a-garder.txt" "$work/kept"
+  start_sealbox "$folder" || return
+  check_centred
+  xdotool type --delay 120 quai
+  still_open "quai at start" || return
+  click $(at 53 98)  # "&Crypter", with the folder in Text1
+  close_box "Fichier non trouvé"
+  xdotool type --delay 120 quai
+  still_open "quai after Fichier non trouvé" || return
+  click $(at 53 98)
+  close_box "quai"
+  click $(at 30 190)  # File1's first row: a-garder.txt
+  click $(at 53 98)
+  close_box "quel est le mot de passe ?"
+  xdotool type --delay 120 quai
+  still_open "quai after quel est le mot de passe ?" || return
+  xdotool key alt+q
+  ends_with 0
+  cmp -s "$folder/a-garder.txt" "$work/kept" || fail "the file was changed by letters typed"
 }
 
 # A colour file on the command line colours the lists, the window and the
@@ -328,6 +382,31 @@ run_killed_mid_transform() {
     "with $written of $size_mib MiB written; the next start removed the temporary file and its record"
 }
 
+# A long transform on a real disk: the window answers the system's "are you
+# alive" all along, the replacement's flush included, well within the 5 s after
+# which Windows calls a window hung. Wine stalls every thread of every program
+# while its server renames over a large file: some 150 ms here for 512 MiB.
+run_answers_while_transforming() {
+  local folder file asking answers longest size_mib=512
+  [ "$(df --output=avail -k "$work" | tail -1)" -gt $((2 * 1024 * 1024)) ] || size_mib=128
+  folder=$(program_folder answering)
+  file="$folder/grand.bin"
+  head -c "${size_mib}M" /dev/zero >"$file"
+  start_sealbox "$folder" || { rm -f "$file"; return; }
+  "${wine[@]}" "$window_answers" VortalisSealbox "$(windows_path "$folder")\\.vortalis-tmp-*" \
+    >"$work/answers" 2>>"$work/errors" &
+  asking=$!
+  paste_and_encipher "$(windows_path "$file")"
+  wait "$asking" || fail "answering: no transform was seen"
+  ends_with 0
+  read -r answers longest < <(tr -d '\r' <"$work/answers")
+  echo "answering: $size_mib MiB transformed, $answers answers, the longest after $longest ms"
+  [ "${answers:-0}" -ge 5 ] || fail "answering: the window answered ${answers:-0} times"
+  [ "${longest:-100000}" -le 1000 ] || fail "answering: the window took $longest ms to answer"
+  cmp -s -n 1048576 "$file" /dev/zero && fail "answering: the file was not enciphered"
+  rm -f "$file"
+}
+
 # What a screen reader reads of the window through the system's accessibility
 # interface. Wine keeps no annotations: the drop-down list of drives, named by
 # one on Windows, reads empty here; the rest are named by their labels or texts.
@@ -359,6 +438,7 @@ set_dpi 96 >/dev/null 2>&1
 heard=0
 recordings=0
 run_screen_reader_names
+run_plain_letters
 run_pick_encipher_and_hear
 run_colours colours-96dpi
 run_read_only
@@ -366,6 +446,7 @@ run_any_letter
 run_quoted_path
 run_long_path
 run_killed_mid_transform
+run_answers_while_transforming
 # Each transform plays the end sound, and every one is heard.
 [ "$heard" -eq "$recordings" ] || fail "the end sound was heard $heard times in $recordings transforms"
 # Twice the density: every place twice as far, the client twice as large.

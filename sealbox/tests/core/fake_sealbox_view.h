@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <vector>
@@ -30,6 +31,8 @@ class FakeSealboxView : public sealbox::SealboxView {
     std::vector<std::string> painted;  // "Text1.BackColor=255", in order
     std::string caption;
     bool hidden = false;
+    std::vector<sealbox::SealboxPart> focused;  // where the form moved the focus, in order
+    std::atomic<int> nonInputTurns = 0;         // read by a test's file system, on its thread
 
     std::string Text1() const override { return text1; }
     void SetText1(const std::string& path) override { text1 = path; }
@@ -71,6 +74,8 @@ class FakeSealboxView : public sealbox::SealboxView {
         painted.push_back("Command1(" + std::to_string(index) +
                           ").BackColor=" + std::to_string(colour));
     }
+    void GiveFocusTo(sealbox::SealboxPart part) override { focused.push_back(part); }
+    void ProcessNonInputEvents() override { ++nonInputTurns; }
     void SetCaption(const std::string& text) override { caption = text; }
     void HideWindow() override { hidden = true; }
 

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <memory>
+#include <thread>
 
 #include "cipher/tests/one_call_cipher.h"
 #include "runtime/tests/support/failing_file_system.h"
@@ -299,6 +302,23 @@ TEST_F(SealboxForm, ChecksTheFileBeforeThePasswordAndEachCheckKeepsTheWindowOpen
     EXPECT_EQ(ReadBytes(file), plain);
 }
 
+// On the clicked button a letter typed next would be another button's "&" letter.
+TEST_F(SealboxForm, AfterABoxAboutAFieldTheFocusGoesToThatField) {
+    const auto file = program / "lettre.txt";
+    WriteBytes(file, SampleBytes(100));
+    Open();
+
+    Click(0, program / "absent.txt", "clef");
+    Click(1, file, "");
+    Click(0, file, "clé✓");
+
+    EXPECT_EQ(dialogs.seen.size(), 3u);
+    EXPECT_EQ(view.focused, (std::vector<SealboxPart>{SealboxPart::Text1, SealboxPart::Text2,
+                                                      SealboxPart::Text2}));
+    EXPECT_FALSE(form->Ended());
+    EXPECT_EQ(ReadBytes(file), SampleBytes(100));
+}
+
 // The explorer's "Copy as path" gives the path in double quotes.
 TEST_F(SealboxForm, APathInDoubleQuotesIsCheckedAndEncipheredAsThePathInsideThem) {
     const Bytes plain = SampleBytes(5000);
@@ -432,6 +452,55 @@ TEST_F(SealboxForm, DuringATransformClicksAreIgnoredAndTheWindowWillNotClose) {
     EXPECT_EQ(std::count(closed.begin(), closed.end(), true), 0);
     EXPECT_EQ(ReadBytes(file), testing::CipherInOneCall("clef", CipherMode::Encipher, plain));
     EXPECT_EQ(sound.plays, 1);
+}
+
+// A share as slow as a distant one: a call of the kind named returns only once
+// the window has had a turn meanwhile, or after five seconds, a stall.
+struct SlowShare : FileSystem {
+    enum class Call { None, ReadAt, WriteAt, Flush };
+    std::atomic<Call> slow = Call::None;
+    std::atomic<int> stalls = 0;
+    const std::atomic<int>* turns = nullptr;
+
+    void Take(Call call) {
+        const int before = *turns;
+        for (int waited = 0; call == slow && *turns == before; ++waited) {
+            if (waited == 5000) return void(++stalls);
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+    std::error_code ReadAt(Handle handle, std::uint64_t offset, std::span<std::uint8_t> bytes,
+                           std::size_t& count) override {
+        Take(Call::ReadAt);
+        return FileSystem::ReadAt(handle, offset, bytes, count);
+    }
+    std::error_code WriteAt(Handle handle, std::uint64_t offset,
+                            std::span<const std::uint8_t> bytes) override {
+        Take(Call::WriteAt);
+        return FileSystem::WriteAt(handle, offset, bytes);
+    }
+    std::error_code Flush(Handle handle) override {
+        Take(Call::Flush);
+        return FileSystem::Flush(handle);
+    }
+};
+
+TEST_F(SealboxForm, OnASlowShareTheWindowHasItsTurnsWhileAReadAWriteOrTheFlushLasts) {
+    const auto file = program / "film.avi";
+    const Bytes plain = SampleBytes(1'500'000);  // two chunks
+    for (const auto slow :
+         {SlowShare::Call::ReadAt, SlowShare::Call::WriteAt, SlowShare::Call::Flush}) {
+        WriteBytes(file, plain);
+        SlowShare share;
+        share.turns = &view.nonInputTurns;
+        Open("", share);
+        share.slow = slow;
+
+        Click(0, file, "clef");
+
+        EXPECT_EQ(share.stalls, 0) << static_cast<int>(slow);
+        EXPECT_EQ(ReadBytes(file), testing::CipherInOneCall("clef", CipherMode::Encipher, plain));
+    }
 }
 
 TEST_F(SealboxForm, ClosingTheWindowEndsTheProgram) {

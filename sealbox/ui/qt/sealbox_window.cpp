@@ -171,11 +171,9 @@ void SealboxWindow::SetProgressBar1Range(int minimum, int maximum) {
 }
 
 void SealboxWindow::SetProgressBar1Value(int value) {
-    // Drawn now, for the transform runs on: only the window's own drawing gets a
-    // turn meanwhile, never a click or a key.
+    // Drawn now, for the transform runs on.
     controls_.ProgressBar1->setValue(value);
     controls_.ProgressBar1->repaint();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void SealboxWindow::ClearProgressBar1() { controls_.ProgressBar1->reset(); }
@@ -194,6 +192,12 @@ void SealboxWindow::SetBackAndForeColor(SealboxControl control, std::int32_t bac
 
 void SealboxWindow::SetCommand1BackColor(int index, std::int32_t colour) {
     Paint(controls_.Command1[index], {QPalette::Button}, colour);
+}
+
+void SealboxWindow::GiveFocusTo(SealboxPart part) { Part(part)->setFocus(Qt::OtherFocusReason); }
+
+void SealboxWindow::ProcessNonInputEvents() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void SealboxWindow::SetCaption(const std::string& caption) {

@@ -1,6 +1,7 @@
 #include "sealbox/ui/win32/sealbox_window.h"
 
 #include "runtime/win32/dpi.h"
+#include "runtime/win32/message_loop.h"
 #include "runtime/win32/screen_reader_name.h"
 #include "sealbox/core/colour_scheme.h"
 #include "sealbox/ui/win32/sealbox_layout.h"
@@ -35,6 +36,7 @@ bool SealboxWindow::Open() {
 }
 
 void SealboxWindow::Show() {
+    CentreOnWorkArea();
     ShowWindow(Handle(), SW_SHOWNORMAL);
     UpdateWindow(Handle());
 }
@@ -281,13 +283,7 @@ void SealboxWindow::SetProgressBar1Range(int minimum, int maximum) {
     controls_.ProgressBar1.SetRange(minimum, maximum);
 }
 
-void SealboxWindow::SetProgressBar1Value(int value) {
-    // Drawn now, for the transform runs on: only the window's own drawing gets a
-    // turn meanwhile, never a click or a key.
-    controls_.ProgressBar1.SetValue(value);
-    MSG paint;
-    while (PeekMessageW(&paint, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT)) DispatchMessageW(&paint);
-}
+void SealboxWindow::SetProgressBar1Value(int value) { controls_.ProgressBar1.SetValue(value); }
 
 void SealboxWindow::ClearProgressBar1() {
     controls_.ProgressBar1.SetRange(0, 1);
@@ -307,6 +303,15 @@ void SealboxWindow::SetBackAndForeColor(SealboxControl control, std::int32_t bac
 void SealboxWindow::SetCommand1BackColor(int index, std::int32_t colour) {
     controls_.Command1[static_cast<std::size_t>(index)].SetBackColour(colour);
 }
+
+void SealboxWindow::GiveFocusTo(SealboxPart part) {
+    // Also where the focus comes back to when the window is active again: the
+    // box that moved it may still be closing.
+    focusBeforeLeaving_ = Part(part).Handle();
+    Part(part).Focus();
+}
+
+void SealboxWindow::ProcessNonInputEvents() { win32::ProcessNonInputMessages(); }
 
 void SealboxWindow::SetCaption(const std::string& caption) { Window::SetCaption(caption); }
 

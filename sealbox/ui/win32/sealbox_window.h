@@ -62,6 +62,8 @@ class SealboxWindow : public win32::Window, public SealboxView {
     void ClearProgressBar1() override;
     void SetBackAndForeColor(SealboxControl control, std::int32_t back, std::int32_t fore) override;
     void SetCommand1BackColor(int index, std::int32_t colour) override;
+    void GiveFocusTo(SealboxPart part) override;
+    void ProcessNonInputEvents() override;
     void SetCaption(const std::string& caption) override;
     void HideWindow() override;
 
