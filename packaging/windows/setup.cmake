@@ -13,9 +13,35 @@ set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY VORTALIS)
 set(CPACK_NSIS_PACKAGE_NAME "Utilitaires VORTALIS")
 set(CPACK_PACKAGE_FILE_NAME ${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-win64)
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_LIST_DIR}/licence.txt)
-set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/packaging/icons/windows/vortalis-sealbox.ico)
-set(CPACK_NSIS_MUI_UNIICON ${CPACK_NSIS_MUI_ICON})
 set(CPACK_STRIP_FILES ON)
+
+# The setup program's icon and the picture beside its first and last pages,
+# drawn in pictures/ in ImageMagick's vector language (MVG) and made at build
+# time in the forms NSIS takes: an icon of 48, 32 and 16 pixels, and a 24-bit
+# bitmap.
+find_program(VORTALIS_IMAGEMAGICK NAMES magick convert)
+set(setup_pictures ${CMAKE_BINARY_DIR}/setup-pictures)
+set(CPACK_NSIS_MUI_ICON ${setup_pictures}/vortalis-utilitaires.ico)
+set(CPACK_NSIS_MUI_UNIICON ${CPACK_NSIS_MUI_ICON})
+set(CPACK_NSIS_VORTALIS_SIDE_PICTURE ${setup_pictures}/vortalis-utilitaires-cote.bmp)
+set(drawings ${CMAKE_CURRENT_LIST_DIR}/pictures)
+add_custom_command(
+  OUTPUT ${CPACK_NSIS_MUI_ICON} ${CPACK_NSIS_VORTALIS_SIDE_PICTURE}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${setup_pictures}
+  COMMAND ${VORTALIS_IMAGEMAGICK} -background none mvg:${drawings}/setup-icon.mvg
+          -define icon:auto-resize=48,32,16 ${CPACK_NSIS_MUI_ICON}
+  COMMAND ${VORTALIS_IMAGEMAGICK} mvg:${drawings}/setup-side.mvg -alpha off -type TrueColor
+          BMP3:${CPACK_NSIS_VORTALIS_SIDE_PICTURE}
+  DEPENDS ${drawings}/setup-icon.mvg ${drawings}/setup-side.mvg
+  COMMENT "Les images du programme d'installation"
+  VERBATIM)
+if(VORTALIS_IMAGEMAGICK)
+  # In the default build, so that `--target package` finds them.
+  add_custom_target(setup_pictures ALL DEPENDS ${CPACK_NSIS_MUI_ICON} ${CPACK_NSIS_VORTALIS_SIDE_PICTURE})
+else()
+  message(STATUS "No ImageMagick (convert): the setup program cannot be made")
+  add_custom_target(setup_pictures DEPENDS ${CPACK_NSIS_MUI_ICON} ${CPACK_NSIS_VORTALIS_SIDE_PICTURE})
+endif()
 
 # One Start-menu shortcut for each windowed program, described as its desktop
 # entry describes it in French. Keyfold has none: the product starts it.
@@ -38,7 +64,7 @@ add_custom_target(setup
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
   COMMENT "Le programme d'installation ${CPACK_PACKAGE_FILE_NAME}.exe"
   VERBATIM)
-add_dependencies(setup Keyfold Sealbox Memoleaf Pathwell)
+add_dependencies(setup Keyfold Sealbox Memoleaf Pathwell setup_pictures)
 
 if(VORTALIS_TESTS AND CMAKE_CROSSCOMPILING)
   # What the shell reads from a shortcut, for the test.
