@@ -13,6 +13,7 @@ set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY VORTALIS)
 set(CPACK_NSIS_PACKAGE_NAME "Utilitaires VORTALIS")
 set(CPACK_PACKAGE_FILE_NAME ${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-win64)
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_LIST_DIR}/licence.txt)
+set(CPACK_NSIS_VORTALIS_INCLUDE_DIR ${CMAKE_CURRENT_LIST_DIR}/nsis)
 set(CPACK_STRIP_FILES ON)
 
 # The setup program's icon and the picture beside its first and last pages,
@@ -67,7 +68,8 @@ add_custom_target(setup
 add_dependencies(setup Keyfold Sealbox Memoleaf Pathwell setup_pictures)
 
 if(VORTALIS_TESTS AND CMAKE_CROSSCOMPILING)
-  # What the shell reads from a shortcut, for the test.
+  # What the shell reads from a shortcut, for the test (Sealbox's tests give
+  # what a user reads in a window).
   add_executable(shortcut_texts ${CMAKE_CURRENT_LIST_DIR}/tests/shortcut_texts.cpp)
   set_target_properties(shortcut_texts PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
   target_link_libraries(shortcut_texts PRIVATE runtime_text ole32 uuid shell32 vortalis_warnings)
@@ -75,7 +77,8 @@ if(VORTALIS_TESTS AND CMAKE_CROSSCOMPILING)
   # own, its programs used, installed again, and removed.
   add_test(NAME windows_setup_under_wine
            COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/tests/setup_under_wine.sh ${CMAKE_BINARY_DIR}
-                   $<TARGET_FILE:shortcut_texts> ${CMAKE_BINARY_DIR}/wine-prefix-setup)
+                   ${CMAKE_BINARY_DIR}/wine-prefix-setup $<TARGET_FILE:shortcut_texts>
+                   $<TARGET_FILE:window_texts>)
   set_tests_properties(windows_setup_under_wine PROPERTIES
                        SKIP_RETURN_CODE 77 TIMEOUT 300 RESOURCE_LOCK wine_x_session)
 endif()

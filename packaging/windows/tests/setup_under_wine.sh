@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
 # The setup program as an administrator deploys it and a user then meets it,
 # under Wine in a Windows of the test's own (made afresh at each run):
-# `/S` installs the programs for every user, with their shortcuts and their
-# entry in the installed programs; the installed Keyfold, Memoleaf and Sealbox
-# work from Program Files; a second install leaves one entry; the uninstaller
-# removes everything but the user's own files.
-#   setup_under_wine.sh BUILD-FOLDER SHORTCUT_TEXTS.EXE WINE-PREFIX
+# opened by hand, it speaks of the suite in French on every page; it installs
+# the programs for every user, with their shortcuts and their entry in the
+# installed programs; the installed Keyfold, Memoleaf and Sealbox work from
+# Program Files; a second install leaves one entry; the uninstaller removes
+# everything but the user's own files.
+#   setup_under_wine.sh BUILD-FOLDER WINE-PREFIX SHORTCUT_TEXTS.EXE WINDOW_TEXTS.EXE
 # Exits 77 (skipped) when makensis, Wine, Xvfb, openbox or xdotool is missing.
 # With SETUP_SHOTS=FOLDER, screenshots of the installer's pages are kept there.
 set -uo pipefail
 build=$(realpath "$1")
-shortcut_texts=$2
-export WINEPREFIX=$(realpath -m "$3")
+export WINEPREFIX=$(realpath -m "$2")
+shortcut_texts=$3
+window_texts=$4
 here=$(dirname "$0")
 . "$here/../../../runtime/tests/support/x_session.sh"
 require_tools makensis Xvfb openbox xdotool import /usr/lib/wine/wine64
@@ -59,27 +61,55 @@ entries() { "$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Un
 shot() {
   [ -z "${SETUP_SHOTS:-}" ] || { mkdir -p "$SETUP_SHOTS" && import -window root "$SETUP_SHOTS/$1.png"; }
 }
-# Opened by hand, the setup program speaks French from its first page.
+# The setup program's window and the boxes over it, as a user reads them: a
+# page's title ends with a space (its own caption is empty), a box's does not.
+caption='Installation des utilitaires VORTALIS'
+texts_of() { "$wine" "$window_texts" "$1" 2>/dev/null | tr -d '\r' | tee -a "$work/all-texts"; }
+page_shows() { texts_of "$caption " | grep -qF "$1"; }
+box_shows() { texts_of "$caption" | grep -qF "$1"; }
+press() { focus_window "$(xdotool search --onlyvisible --name "$1" | head -1)" && xdotool key "$2"; }
+next_page_shows() {
+  press "^$caption" Return
+  wait_for 30 page_shows "$1" || fail "after Return, no page says \"$1\": $(texts_of "$caption ")"
+}
+ended_with() {
+  timeout 30 tail --pid="$setup_process" -f /dev/null || fail "the setup program did not end"
+  wait "$setup_process"
+  local status=$?
+  [ "$status" -eq "$1" ] || fail "the setup program ended with $status, not $1: $(cat "$work/setup.log")"
+}
+start_by_hand() {
+  "$wine" "$setup" >"$work/setup.log" 2>&1 &
+  setup_process=$!
+  [ -n "$(new_window "^$caption\$")" ] || fail "no French first page: $(cat "$work/setup.log")"
+  wait_for 10 box_shows "Bienvenue dans l'installation des utilitaires VORTALIS" ||
+    fail "the first page says: $(texts_of "$caption")"
+}
+
+# Opened by hand, the setup program speaks of the suite in French on every
+# page, its sizes with a decimal comma, and installs it.
 window_wait_seconds=30
-"$wine" "$setup" >"$work/setup.log" 2>&1 &
-setup_process=$!
-window=$(new_window 'Installation des utilitaires VORTALIS')
-[ -n "$window" ] || fail "no French first page: $(cat "$work/setup.log")"
-sleep 1
+start_by_hand
 shot welcome
-title=$(xdotool getwindowname "$window" 2>/dev/null)
-xdotool windowactivate --sync "$window" >/dev/null 2>&1
-xdotool key Return
-sleep 1
+next_page_shows "Veuillez lire les termes de la licence avant d'installer les utilitaires VORTALIS."
 shot licence
-kill "$setup_process"
-wait "$setup_process" 2>/dev/null
-echo "opened by hand, the setup program's window is titled: $title"
+next_page_shows "Les utilitaires VORTALIS seront installés dans le dossier ci-dessous."
+shot folder
+sizes=$(texts_of "$caption " | grep '^Espace ')
+grep -qE '^Espace requis : [0-9]+,[0-9] Mo$' <<<"$sizes" &&
+  grep -qE '^Espace disponible : [0-9]+(,[0-9] [MGT]o| Ko)$' <<<"$sizes" ||
+  fail "the folder page gives the sizes as: $sizes"
+next_page_shows "Fin de l'installation des utilitaires VORTALIS"
+page_shows "Les utilitaires VORTALIS ont été installés sur cet ordinateur." || fail "the last page says: $(texts_of "$caption ")"
+shot finish
+press "^$caption" Return
+ended_with 0
+! grep -n 'Utilitaires VORTALIS' "$work/all-texts" || fail "a page names the suite by its bare title"
+echo "by hand, each page speaks of \"les utilitaires VORTALIS\"; $(tr '\n' ';' <<<"$sizes")"
 
 run_setup() {
   "$wine" "$setup" /S || fail "the setup program ended with $?"
 }
-run_setup
 installed=$(cd "$programs_folder" 2>/dev/null && ls | tr '\n' ' ')
 [ "$installed" = "Keyfold.exe Memoleaf.exe Pathwell.exe Sealbox.exe Sealfin.WAV Uninstall.exe " ] ||
   fail "Program Files\\VORTALIS holds: ${installed:-nothing}"
