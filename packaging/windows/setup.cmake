@@ -8,8 +8,13 @@ list(APPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
 set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY VORTALIS)
-# Not named after the version: a newer one replaces the entry of an older one.
-set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY VORTALIS)
+# The suite's own entry in the installed programs, not named after the version
+# (a newer one replaces the entry of an older one), nor the product's bare name
+# (its own setup may use it), which the suite's earlier setups used: an entry
+# there is found and replaced.
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "VORTALIS Utilitaires")
+set(CPACK_NSIS_VORTALIS_LEGACY_KEY VORTALIS)
+set(CPACK_NSIS_VORTALIS_LEGACY_NAME "Utilitaires VORTALIS")
 set(CPACK_NSIS_PACKAGE_NAME "Utilitaires VORTALIS")
 set(CPACK_PACKAGE_FILE_NAME ${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-win64)
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_LIST_DIR}/licence.txt)
@@ -44,6 +49,13 @@ else()
   add_custom_target(setup_pictures DEPENDS ${CPACK_NSIS_MUI_ICON} ${CPACK_NSIS_VORTALIS_SIDE_PICTURE})
 endif()
 
+# The programs that a running copy keeps the setup program from replacing.
+set(vortalis_programs Keyfold Sealbox Memoleaf Pathwell)
+set(CPACK_NSIS_VORTALIS_EACH_PROGRAM "")
+foreach(program ${vortalis_programs})
+  string(APPEND CPACK_NSIS_VORTALIS_EACH_PROGRAM "  StrCpy $R9 ${program}\n  Call \${FUNCTION}\n")
+endforeach()
+
 # One Start-menu shortcut for each windowed program, described as its desktop
 # entry describes it in French. Keyfold has none: the product starts it.
 set(CPACK_NSIS_VORTALIS_SHORTCUTS "")
@@ -65,20 +77,24 @@ add_custom_target(setup
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
   COMMENT "Le programme d'installation ${CPACK_PACKAGE_FILE_NAME}.exe"
   VERBATIM)
-add_dependencies(setup Keyfold Sealbox Memoleaf Pathwell setup_pictures)
+add_dependencies(setup ${vortalis_programs} setup_pictures)
 
 if(VORTALIS_TESTS AND CMAKE_CROSSCOMPILING)
-  # What the shell reads from a shortcut, for the test (Sealbox's tests give
-  # what a user reads in a window).
-  add_executable(shortcut_texts ${CMAKE_CURRENT_LIST_DIR}/tests/shortcut_texts.cpp)
-  set_target_properties(shortcut_texts PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
-  target_link_libraries(shortcut_texts PRIVATE runtime_text ole32 uuid shell32 vortalis_warnings)
+  # The test's helpers: what the shell reads from a shortcut, and a file held
+  # as Windows holds a running program's (Sealbox's tests give what a user
+  # reads in a window).
+  foreach(helper shortcut_texts hold_file)
+    add_executable(${helper} ${CMAKE_CURRENT_LIST_DIR}/tests/${helper}.cpp)
+    set_target_properties(${helper} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+    target_link_libraries(${helper} PRIVATE vortalis_warnings)
+  endforeach()
+  target_link_libraries(shortcut_texts PRIVATE runtime_text ole32 uuid shell32)
   # The setup program made, installed for every user in a Windows of the test's
-  # own, its programs used, installed again, and removed.
+  # own, its programs used, upgraded while one of them runs, and removed.
   add_test(NAME windows_setup_under_wine
            COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/tests/setup_under_wine.sh ${CMAKE_BINARY_DIR}
                    ${CMAKE_BINARY_DIR}/wine-prefix-setup $<TARGET_FILE:shortcut_texts>
-                   $<TARGET_FILE:window_texts>)
+                   $<TARGET_FILE:window_texts> $<TARGET_FILE:hold_file>)
   set_tests_properties(windows_setup_under_wine PROPERTIES
-                       SKIP_RETURN_CODE 77 TIMEOUT 300 RESOURCE_LOCK wine_x_session)
+                       SKIP_RETURN_CODE 77 TIMEOUT 400 RESOURCE_LOCK wine_x_session)
 endif()

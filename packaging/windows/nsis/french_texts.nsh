@@ -22,6 +22,22 @@ LangString VORTALIS_INSTALLING_SUBTITLE ${LANG_FRENCH} "Veuillez patienter penda
 LangString VORTALIS_FINISH_TITLE ${LANG_FRENCH} "Fin de l'installation des utilitaires VORTALIS"
 LangString VORTALIS_FINISH_TEXT ${LANG_FRENCH} "Les utilitaires VORTALIS ont été installés sur cet ordinateur.$\r$\n$\r$\nCliquez sur Fermer pour quitter l'installation."
 LangString VORTALIS_ABORT_WARNING ${LANG_FRENCH} "Voulez-vous vraiment quitter l'installation des utilitaires VORTALIS ?"
+LangString ^FileError_NoIgnore ${LANG_FRENCH} "Le fichier « $0 » ne peut pas être remplacé : un programme l'utilise.$\r$\nFermez ce programme, puis cliquez sur Réessayer, ou cliquez sur Annuler pour arrêter l'installation."
+
+; A program of the suite is open (the names are in $HeldPrograms).
+LangString VORTALIS_CLOSE_PROGRAMS ${LANG_FRENCH} "Fermez $HeldPrograms, puis cliquez sur Réessayer."
+LangString VORTALIS_RETRY ${LANG_FRENCH} "Réessayer"
+LangString VORTALIS_CANCEL ${LANG_FRENCH} "Annuler"
+LangString VORTALIS_INSTALL_WAITS ${LANG_FRENCH} "L'installation ne remplace pas un programme ouvert. Rien n'a encore été modifié."
+LangString VORTALIS_INSTALL_REFUSED ${LANG_FRENCH} "Rien n'a été installé ni modifié : fermez $HeldPrograms, puis relancez l'installation."
+LangString VORTALIS_REMOVAL_WAITS ${LANG_FRENCH} "La désinstallation ne supprime pas un programme ouvert. Rien n'a encore été supprimé."
+LangString VORTALIS_REMOVAL_REFUSED ${LANG_FRENCH} "Rien n'a été supprimé : fermez $HeldPrograms, puis relancez la désinstallation."
+
+; What stops the setup program after it started to change things.
+LangString VORTALIS_EARLIER_NOT_REMOVED ${LANG_FRENCH} "L'installation précédente, dans « $0 », n'a pas pu être retirée : sa désinstallation a fini sur le code $1. Les nouveaux programmes n'ont pas été installés : fermez ce qui utilise ses fichiers, puis relancez l'installation."
+LangString VORTALIS_EARLIER_LEFT ${LANG_FRENCH} "L'installation précédente, dans « $0 », n'a pas pu être retirée : $1 y est resté. Les nouveaux programmes n'ont pas été installés : fermez-le, puis relancez l'installation."
+LangString VORTALIS_NO_SAFE_FOLDER ${LANG_FRENCH} "Aucun dossier temporaire réservé aux administrateurs n'a pu être créé pour retirer l'installation précédente : rien n'a été modifié."
+LangString VORTALIS_FOLDER_NOT_PROTECTED ${LANG_FRENCH} "Le dossier « $INSTDIR » n'a pas pu recevoir les droits d'accès de Program Files (seuls les administrateurs peuvent y écrire) : les programmes n'y ont pas été installés."
 
 ; The uninstaller.
 LangString VORTALIS_REMOVAL_CAPTION ${LANG_FRENCH} "Désinstallation des utilitaires VORTALIS"
@@ -29,3 +45,4 @@ LangString VORTALIS_CONFIRM_TITLE ${LANG_FRENCH} "Désinstaller les utilitaires 
 LangString VORTALIS_CONFIRM_SUBTITLE ${LANG_FRENCH} "Retirer les utilitaires VORTALIS de cet ordinateur."
 LangString VORTALIS_CONFIRM_TOP ${LANG_FRENCH} "Les utilitaires VORTALIS vont être retirés du dossier ci-dessous ; les fichiers des utilisateurs restent. Cliquez sur Désinstaller pour commencer."
 LangString VORTALIS_REMOVING_SUBTITLE ${LANG_FRENCH} "Veuillez patienter pendant la désinstallation des utilitaires VORTALIS."
+LangString VORTALIS_FILES_LEFT ${LANG_FRENCH} "Des fichiers n'ont pas pu être supprimés de « $INSTDIR » : un programme les utilise. Les utilitaires VORTALIS restent dans la liste des programmes installés ; fermez ce programme, puis relancez la désinstallation."

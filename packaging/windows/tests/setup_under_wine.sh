@@ -4,9 +4,15 @@
 # opened by hand, it speaks of the suite in French on every page; it installs
 # the programs for every user, with their shortcuts and their entry in the
 # installed programs; the installed Keyfold, Memoleaf and Sealbox work from
-# Program Files; a second install leaves one entry; the uninstaller removes
-# everything but the user's own files.
-#   setup_under_wine.sh BUILD-FOLDER WINE-PREFIX SHORTCUT_TEXTS.EXE WINDOW_TEXTS.EXE
+# Program Files; a second install leaves one entry; while a program of the
+# suite runs, neither `/S` nor the uninstaller changes anything, and by hand
+# the setup program waits for it to be closed; the uninstaller removes
+# everything but the user's own files; a folder outside Program Files gets
+# Program Files' access list; an installation under the earlier entry's key is
+# upgraded, its own uninstaller not run.
+#   setup_under_wine.sh BUILD-FOLDER WINE-PREFIX SHORTCUT_TEXTS.EXE WINDOW_TEXTS.EXE HOLD_FILE.EXE
+# Wine does not lock a running program's .exe: HOLD_FILE.EXE holds one as
+# Windows does.
 # Exits 77 (skipped) when makensis, Wine, Xvfb, openbox or xdotool is missing.
 # With SETUP_SHOTS=FOLDER, screenshots of the installer's pages are kept there.
 set -uo pipefail
@@ -14,6 +20,7 @@ build=$(realpath "$1")
 export WINEPREFIX=$(realpath -m "$2")
 shortcut_texts=$3
 window_texts=$4
+hold_file=$5
 here=$(dirname "$0")
 . "$here/../../../runtime/tests/support/x_session.sh"
 require_tools makensis Xvfb openbox xdotool import /usr/lib/wine/wine64
@@ -51,12 +58,13 @@ unix_path() { "$wine" winepath -u "$1" 2>/dev/null; }
 windows_value() { "$wine" cmd /c "echo $1" 2>/dev/null | tr -d '\r'; }
 programs_folder=$(unix_path 'C:\Program Files\VORTALIS')
 start_menu=$(unix_path 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs\VORTALIS')
-entry='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\VORTALIS'
+uninstall_keys='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+entry="$uninstall_keys\\VORTALIS Utilitaires"
 entry_value() {
   "$wine" reg query "$entry" /v "$1" 2>/dev/null | tr -d '\r' |
     awk -v name="$1" '$1 == name { sub(/^ *[^ ]+ +[^ ]+ +/, ""); print }'
 }
-entries() { "$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' 2>/dev/null | grep -c 'VORTALIS'; }
+entries() { "$wine" reg query "$uninstall_keys" 2>/dev/null | grep -c 'VORTALIS'; }
 
 shot() {
   [ -z "${SETUP_SHOTS:-}" ] || { mkdir -p "$SETUP_SHOTS" && import -window root "$SETUP_SHOTS/$1.png"; }
@@ -132,7 +140,7 @@ echo "Start menu, VORTALIS: Sealbox, Memoleaf and Pathwell, each with its progra
 size=$(entry_value EstimatedSize)
 { [ "$(entry_value DisplayName)" = "Utilitaires VORTALIS" ] && [ "$(entry_value Publisher)" = VORTALIS ] &&
   [ "$(entry_value DisplayVersion)" = "$version" ] &&
-  [ "$(entry_value DisplayIcon)" = 'C:\Program Files\VORTALIS\Sealbox.exe,0' ] &&
+  [ "$(entry_value DisplayIcon)" = 'C:\Program Files\VORTALIS\Uninstall.exe,0' ] &&
   [ "$(entry_value UninstallString)" = '"C:\Program Files\VORTALIS\Uninstall.exe"' ] &&
   [ $((size)) -gt 1000 ]; } || fail "the entry holds: $("$wine" reg query "$entry" 2>&1)"
 echo "entry: Utilitaires VORTALIS $version by VORTALIS, $((size)) KiB, removed by Uninstall.exe"
@@ -191,10 +199,126 @@ run_setup
   fail "after a second install, Program Files\\VORTALIS holds: $(ls "$programs_folder" 2>&1)"
 echo "a second install leaves one entry and the programs in place"
 
+# Files held as Windows holds a running program's .exe (Wine does not):
+# others may read them, none may write or delete them. Each is let go once a
+# file of the test's appears, and is free when its holder says so.
+holders=0
+hold() {
+  local mark="$work/held-$holders"
+  "$wine" "$hold_file" "$1" "Z:${work//\//\\}\\release-$holders" >"$mark" 2>&1 &
+  holders=$((holders + 1))
+  wait_for 10 grep -q tenu "$mark" || fail "$1 could not be held: $(cat "$mark")"
+}
+release() {
+  touch "$work/release-$1"
+  wait_for 10 grep -q rendu "$work/held-$1" || fail "a held file was not let go: $(cat "$work/held-$1")"
+}
+# Each file's name and year: a file rewritten or removed changes it.
+touch -d 2001-01-01 "$programs_folder"/*
+files() { ls -l --time-style=+%Y "$programs_folder" 2>&1; }
+old_files=$(files)
+# The uninstaller run as a deploying script waits for it: from a copy, on the
+# folder named after _?= (a command line Wine would quote, hence cmd).
+cp "$programs_folder/Uninstall.exe" "$work/copie-Uninstall.exe"
+printf '@"Z:%s" /S _?=C:\\Program Files\\VORTALIS\r\n@exit /b %%errorlevel%%\r\n' \
+  "${work//\//\\}\\copie-Uninstall.exe" >"$work/desinstaller.bat"
+uninstall_status() { "$wine" cmd /c "Z:${work//\//\\}\\desinstaller.bat"; }
+
+# Memoleaf left open: neither setup /S nor the uninstaller changes anything.
+hold 'C:\Program Files\VORTALIS\Memoleaf.exe'
+"$wine" "$setup" /S
+status=$?
+[ "$status" -eq 32 ] && [ "$(files)" = "$old_files" ] && [ "$(entries)" -eq 1 ] ||
+  fail "with Memoleaf open, setup /S ended with $status, the folder holds: $(files)"
+uninstall_status
+status=$?
+[ "$status" -eq 32 ] && [ "$(files)" = "$old_files" ] && [ "$(entry_value InstallLocation)" ] ||
+  fail "with Memoleaf open, the uninstaller ended with $status, the folder holds: $(files)"
+echo "with Memoleaf.exe held, setup /S and the uninstaller end with 32, every file and the entry as they were"
+
+# By hand, the setup program names the open programs and waits for each to
+# be closed; Réessayer then upgrades. (A key pressed before the box has the
+# focus goes elsewhere: Réessayer is pressed again until the box changes.)
+retry_until() {
+  for _ in 1 2 3; do
+    press "^$caption\$" Return
+    wait_for 10 "$@" && return 0
+  done
+  return 1
+}
+hold 'C:\Program Files\VORTALIS\Sealbox.exe'
+start_by_hand
+next_page_shows "J'accepte"
+next_page_shows "Espace requis"
+press "^$caption" Return
+wait_for 30 box_shows "Fermez Sealbox et Memoleaf, puis cliquez sur Réessayer." ||
+  fail "no box names the open programs: $(texts_of "$caption")"
+box_shows Réessayer && box_shows Annuler || fail "the box's buttons: $(texts_of "$caption")"
+shot programs-open
+release 1
+retry_until box_shows "Fermez Memoleaf, puis cliquez sur Réessayer." || fail "after Sealbox closed: $(texts_of "$caption")"
+release 0
+retry_until page_shows "Fin de l'installation des utilitaires VORTALIS" || fail "once closed: $(texts_of "$caption ")"
+press "^$caption" Return
+ended_with 0
+[ -z "$(find "$programs_folder" -type f ! -newermt 2002-01-01)" ] || fail "an old file stayed: $(files)"
+echo "by hand, a box named Sealbox and Memoleaf, then Memoleaf, until closed; Réessayer then upgraded every file"
+
+# A file of the suite held (the end sound, open in a player): the uninstaller
+# keeps its entry and says it failed, and so does an upgrade, which checks
+# the earlier installation's uninstaller.
+hold 'C:\Program Files\VORTALIS\Sealfin.WAV'
+uninstall_status
+status=$?
+[ "$status" -eq 2 ] && [ "$(entry_value InstallLocation)" ] && [ -f "$programs_folder/Uninstall.exe" ] ||
+  fail "with Sealfin.WAV held, the uninstaller ended with $status, $(entries) entries, the folder holds: $(files)"
+"$wine" "$setup" /S
+status=$?
+[ "$status" -eq 2 ] && [ "$(entries)" -eq 1 ] ||
+  fail "with Sealfin.WAV held, setup /S ended with $status and left $(entries) entries"
+release 2
+run_setup
+[ "$(cd "$programs_folder" && ls | tr '\n' ' ')" = "$installed" ] || fail "once released: $(files)"
+echo "with Sealfin.WAV held, the uninstaller and an upgrade end with 2 and keep the entry; released, all is installed"
+
 # The uninstaller returns at once and goes on removing: wait until it is done.
-"$wine" "$programs_folder/Uninstall.exe" /S || fail "the uninstaller ended with $?"
+"$wine" 'C:\Program Files\VORTALIS\Uninstall.exe' /S || fail "the uninstaller ended with $?"
 removed() { [ ! -e "$programs_folder" ] && [ ! -e "$start_menu" ] && [ "$(entries)" -eq 0 ]; }
 wait_for 60 removed ||
   fail "after the uninstaller: $(ls "$programs_folder" "$start_menu" 2>&1), $(entries) entries"
 [ -s "$settings" ] || fail "the uninstaller removed the user's $settings"
 echo "the uninstaller removed the programs, the shortcuts and the entry, and kept Memoleaf.PRM"
+
+# Outside Program Files, the folder gets Program Files' access list. Wine
+# keeps none of its own: it turns the one given into the folder's Unix mode,
+# where users (everyone else to Unix) lose the right to write the folder.
+"$wine" reg add "$uninstall_keys\\VORTALIS" /v DisplayName /d VORTALIS /f >/dev/null || fail "reg add failed"
+"$wine" "$setup" /S '/D=C:\VORTALIS' || fail "the setup program ended with $? in C:\\VORTALIS"
+folder=$(unix_path 'C:\VORTALIS')
+[ "$(stat -c %a "$folder")" = 770 ] || fail "C:\\VORTALIS kept its access list: mode $(stat -c %a "$folder")"
+"$wine" reg query "$uninstall_keys\\VORTALIS" /v DisplayName 2>/dev/null | grep -q 'REG_SZ *VORTALIS' ||
+  fail "the setup program changed the product's own entry: $("$wine" reg query "$uninstall_keys\\VORTALIS" 2>&1)"
+echo "C:\\VORTALIS got Program Files' access list; the product's own entry, VORTALIS, stays"
+
+# An installation by the suite's earlier setups, under the bare key, is found
+# and upgraded in place; the uninstaller in its folder, which users could
+# write, is not run (this one, given /S _?=, would end with 2).
+"$wine" reg delete "$entry" /f >/dev/null
+"$wine" reg add "$uninstall_keys\\VORTALIS" /v DisplayName /d 'Utilitaires VORTALIS' /f >/dev/null
+"$wine" reg add "$uninstall_keys\\VORTALIS" /v InstallLocation /d 'C:\VORTALIS' /f >/dev/null
+cp "$hold_file" "$folder/Uninstall.exe"
+run_setup
+! cmp -s "$hold_file" "$folder/Uninstall.exe" && [ "$(entry_value InstallLocation)" = 'C:\VORTALIS' ] &&
+  [ "$(entries)" -eq 1 ] || fail "the earlier installation: $(ls "$folder"), $(entries) entries"
+echo "an installation under the earlier key VORTALIS was upgraded where it lay, without running its uninstaller"
+
+# Opened by hand, the uninstaller too speaks of the suite in French.
+caption='Désinstallation des utilitaires VORTALIS'
+"$wine" 'C:\VORTALIS\Uninstall.exe' >"$work/setup.log" 2>&1
+wait_for 30 page_shows "Les utilitaires VORTALIS vont être retirés du dossier ci-dessous" ||
+  fail "the uninstaller's first page says: $(texts_of "$caption ")"
+next_page_shows "La désinstallation s'est terminée avec succès."
+press "^$caption" Return
+wait_for 60 test ! -e "$folder" || fail "C:\\VORTALIS after the uninstaller: $(ls "$folder")"
+! grep -n 'Utilitaires VORTALIS' "$work/all-texts" || fail "a page names the suite by its bare title"
+echo "by hand, the uninstaller spoke of \"les utilitaires VORTALIS\" and removed C:\\VORTALIS"
