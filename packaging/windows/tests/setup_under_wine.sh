@@ -7,9 +7,10 @@
 # Program Files; a second install leaves one entry; while a program of the
 # suite runs, neither `/S` nor the uninstaller changes anything, and by hand
 # the setup program waits for it to be closed; the uninstaller removes
-# everything but the user's own files; a folder outside Program Files gets
-# Program Files' access list; an installation under the earlier entry's key is
-# upgraded, its own uninstaller not run.
+# everything but the user's own files, and leaves nothing in %TEMP% after a
+# restart; a folder outside Program Files gets Program Files' access list; an
+# installation under the earlier entry's key is upgraded, its own uninstaller
+# not run.
 #   setup_under_wine.sh BUILD-FOLDER WINE-PREFIX SHORTCUT_TEXTS.EXE WINDOW_TEXTS.EXE HOLD_FILE.EXE
 # Wine does not lock a running program's .exe: HOLD_FILE.EXE holds one as
 # Windows does.
@@ -288,6 +289,14 @@ wait_for 60 removed ||
   fail "after the uninstaller: $(ls "$programs_folder" "$start_menu" 2>&1), $(entries) entries"
 [ -s "$settings" ] || fail "the uninstaller removed the user's $settings"
 echo "the uninstaller removed the programs, the shortcuts and the entry, and kept Memoleaf.PRM"
+
+# Its copy in %TEMP%, which Windows removes at the next start, goes with its
+# folder. (A second uninstaller's copy, in the same folder, would hide a fault.)
+temp=$(unix_path "$(windows_value '%TEMP%')")
+"$wine" wineboot -r
+"$wineserver" -k
+! ls -d "$temp"/~nsu* 2>/dev/null || fail "after a restart, %TEMP% holds: $(ls -d "$temp"/~nsu*)"
+echo "after a restart, no ~nsu*.tmp is left in %TEMP%"
 
 # Outside Program Files, the folder gets Program Files' access list. Wine
 # keeps none of its own: it turns the one given into the folder's Unix mode,
