@@ -23,11 +23,7 @@ shift 4
 programs=("$@")
 . "$(dirname "$0")/../../../runtime/tests/support/x_session.sh"
 require_tools Xvfb openbox xdotool "$objdump"
-prefix=""
-for word in "${wine[@]}"; do
-  case $word in WINEPREFIX=*) prefix=${word#WINEPREFIX=} ;; esac
-done
-wineserver=$(command -v wineserver64 || command -v wineserver || echo /usr/lib/wine/wineserver64)
+. "$(dirname "$0")/../../../runtime/tests/support/wine_session.sh"
 
 work=$(mktemp -d)
 failures=0
@@ -35,7 +31,6 @@ fail() {
   echo "FAILED: $*"
   failures=$((failures + 1))
 }
-stop_wine() { WINEPREFIX=$prefix "$wineserver" -k 2>/dev/null; WINEPREFIX=$prefix "$wineserver" -w; }
 cleanup() {
   stop_wine
   stop_x_session
@@ -43,7 +38,6 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
 # A writable folder with the program $1 and both planted libraries.
 planted_folder() {

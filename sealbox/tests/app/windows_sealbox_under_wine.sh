@@ -16,12 +16,7 @@ accessible_names=$4
 window_answers=$5
 . "$(dirname "$0")/../../../runtime/tests/support/x_session.sh"
 require_tools Xvfb openbox xdotool xwininfo convert import xclip
-prefix=""
-for word in "${wine[@]}"; do
-  case $word in WINEPREFIX=*) prefix=${word#WINEPREFIX=} ;; esac
-done
-wineserver=$(command -v wineserver64 || command -v wineserver || echo /usr/lib/wine/wineserver64)
-[ -x "$wineserver" ] || { echo "skipped: no wineserver"; exit 77; }
+. "$(dirname "$0")/../../../runtime/tests/support/wine_session.sh"
 
 work=$(mktemp -d)
 failures=0
@@ -29,7 +24,6 @@ fail() {
   echo "FAILED: $*"
   failures=$((failures + 1))
 }
-stop_wine() { WINEPREFIX=$prefix "$wineserver" -k 2>/dev/null; WINEPREFIX=$prefix "$wineserver" -w; }
 cleanup() {
   set_dpi 96 >/dev/null 2>&1
   stop_wine
@@ -41,7 +35,6 @@ cleanup() {
 trap cleanup EXIT
 
 set_dpi() { "${wine[@]}" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f; }
-windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 # A scratch folder named $1 with the program and its end sound.
 program_folder() {
   local folder="$work/$1"
