@@ -27,16 +27,18 @@ namespace vortalis {
 class PeriodOffsets {
   public:
     static constexpr std::uint32_t kPeriod = ShiftGenerator::kPeriod;
-    // Each part's turns, repeated to fill one row of this many bytes: with at
-    // most 2^8 parts they repeat every 64 positions or less.
-    static constexpr std::uint32_t kRowBytes = 64;
+    // With at most 2^8 parts, a part's turns repeat every 64 positions or less;
+    // each part's row holds them for 128 positions, so that the 64 positions
+    // from any one on lie in one run.
+    static constexpr std::uint32_t kTurnsRepeat = 64;
+    static constexpr std::uint32_t kRowBytes = 2 * kTurnsRepeat;
     static constexpr unsigned kMostPartBits = 8;
 
     // The table built with `kernel`; null when the memory cannot be had.
     static std::unique_ptr<const PeriodOffsets> Build(std::uint64_t passwordLength,
                                                       ShiftKernel kernel);
 
-    // What a table for this length holds: at most 16 MiB and 64 bytes.
+    // What a table for this length holds: at most 16 MiB and 128 bytes.
     static std::size_t MemoryBytesFor(std::uint64_t passwordLength);
 
     std::uint64_t PasswordLength() const { return passwordLength_; }
@@ -47,8 +49,10 @@ class PeriodOffsets {
     std::uint32_t PartLength() const { return kPeriod >> partBits_; }
     std::uint8_t Modulus() const { return modulus_; }  // 2^bits * length, modulo 256
     const std::uint8_t* FirstPart() const { return firstPart_.get(); }
-    const std::uint8_t* Turns(std::uint32_t part) const {
-        return turns_.get() + std::size_t{part} * kRowBytes;
+    // The turns of the part holding `position`, from that position on.
+    const std::uint8_t* Turns(std::uint32_t position) const {
+        return turns_.get() + std::size_t{position / PartLength()} * kRowBytes +
+               position % kTurnsRepeat;
     }
 
   private:

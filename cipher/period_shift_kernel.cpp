@@ -9,7 +9,7 @@
 namespace vortalis {
 namespace {
 
-constexpr std::size_t kBlock = PeriodOffsets::kRowBytes;
+constexpr std::size_t kBlock = PeriodOffsets::kTurnsRepeat;
 
 // What the kernels read of one part of the cycle, from the run's first byte on.
 struct PartView {
@@ -102,13 +102,13 @@ std::uint64_t ShiftPartBlocksWith(ShiftKernel kernel, const std::uint8_t* in, st
     return ShiftPartBlocksBaseline(in, out, blocks, part, encipher);
 }
 
-// The bytes before the first block boundary and after the last one.
+// The bytes after the last whole block, fewer than one block.
 std::uint64_t ShiftPartOneByOne(const std::uint8_t* in, std::uint8_t* out, std::size_t count,
-                                const PartView& part, std::uint32_t position, bool encipher) {
+                                const PartView& part, bool encipher) {
     std::uint64_t unrecoverable = 0;
-    for (std::size_t i = 0; i < count; ++i, ++position) {
+    for (std::size_t i = 0; i < count; ++i) {
         const std::uint8_t scaled = part.scaled[i];
-        const std::uint8_t turn = part.turns[position % kBlock];
+        const std::uint8_t turn = part.turns[i];
         const auto offset =
             static_cast<std::uint8_t>(TurnScaledOffset(scaled, turn, part.modulus) >> part.bits);
         out[i] = ShiftByte(in[i], offset, encipher, unrecoverable);
@@ -124,23 +124,17 @@ std::uint64_t ShiftBytesFromTable(ShiftKernel kernel, const PeriodOffsets& offse
     const std::uint32_t partLength = offsets.PartLength();
     std::uint64_t unrecoverable = 0;
     while (count != 0) {
-        // One part at a time: its turns stay the same throughout.
+        // One part at a time: within it the turns repeat from block to block.
         position &= PeriodOffsets::kPeriod - 1;
         const std::uint32_t within = position & (partLength - 1);
         const std::size_t run = std::min<std::size_t>(count, partLength - within);
-        PartView part{offsets.FirstPart() + within, offsets.Turns(position / partLength),
-                      offsets.Modulus(), offsets.PartBits()};
-
-        const std::size_t head = std::min<std::size_t>(run, (kBlock - within % kBlock) % kBlock);
-        const std::size_t blocks = (run - head) / kBlock;
-        const std::size_t tail = run - head - blocks * kBlock;
-        unrecoverable += ShiftPartOneByOne(in, out, head, part, within, encipher);
-        part.scaled += head;
-        unrecoverable += ShiftPartBlocksWith(kernel, in + head, out + head, blocks, part, encipher);
-        const std::size_t done = head + blocks * kBlock;
-        part.scaled += blocks * kBlock;
-        unrecoverable += ShiftPartOneByOne(in + done, out + done, tail, part,
-                                           static_cast<std::uint32_t>(within + done), encipher);
+        PartView part{offsets.FirstPart() + within, offsets.Turns(position), offsets.Modulus(),
+                      offsets.PartBits()};
+        const std::size_t blocks = run / kBlock;
+        unrecoverable += ShiftPartBlocksWith(kernel, in, out, blocks, part, encipher);
+        const std::size_t done = blocks * kBlock;
+        part.scaled += done;
+        unrecoverable += ShiftPartOneByOne(in + done, out + done, run - done, part, encipher);
 
         in += run;
         out += run;
