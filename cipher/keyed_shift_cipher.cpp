@@ -2,8 +2,6 @@
 
 #include <cassert>
 
-#include "cipher/shift_kernel.h"
-
 namespace vortalis {
 
 std::uint64_t PasswordSum(std::string_view password) {
@@ -16,18 +14,15 @@ std::uint64_t PasswordSum(std::string_view password) {
 }
 
 void KeyedShiftCipher::Start(std::string_view password, CipherMode mode) {
-    generator_.Randomize(static_cast<double>(PasswordSum(password)));
-    passwordLength_ = password.size();
-    mode_ = mode;
+    ShiftGenerator generator;
+    generator.Randomize(static_cast<double>(PasswordSum(password)));
+    stream_.Start(generator.State(), password.size(), mode == CipherMode::Encipher);
     unrecoverable_ = 0;
 }
 
 void KeyedShiftCipher::Transform(std::span<const std::uint8_t> in, std::span<std::uint8_t> out) {
     assert(in.size() == out.size());
-    const ShiftOutcome outcome = ShiftBytes(in.data(), out.data(), in.size(), generator_.State(),
-                                            passwordLength_, mode_ == CipherMode::Encipher);
-    generator_.SetState(outcome.state);
-    unrecoverable_ += outcome.unrecoverable;
+    unrecoverable_ += stream_.Shift(in.data(), out.data(), in.size());
 }
 
 std::vector<std::uint8_t> KeyedShiftCipher::Transform(std::span<const std::uint8_t> in) {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cipher/shift_generator.h"
+#include "cipher/shift_stream.h"
 
 namespace vortalis {
 
@@ -18,6 +18,8 @@ std::uint64_t PasswordSum(std::string_view password);
 // Shifts each byte up (Encipher) or down (Decipher), modulo 255, by an offset
 // drawn from a generator seeded by the password. Output has the input's length;
 // the i-th byte since Start takes the i-th draw, however the bytes are cut into calls.
+// A pass past 16 MiB holds a table of offsets (ShiftStream), kept across Starts
+// with passwords of the same length.
 class KeyedShiftCipher {
   public:
     void Start(std::string_view password, CipherMode mode);
@@ -31,9 +33,7 @@ class KeyedShiftCipher {
     std::uint64_t UnrecoverableBytes() const { return unrecoverable_; }
 
   private:
-    ShiftGenerator generator_;
-    std::uint64_t passwordLength_ = 0;
-    CipherMode mode_ = CipherMode::Encipher;
+    ShiftStream stream_;
     std::uint64_t unrecoverable_ = 0;
 };
 

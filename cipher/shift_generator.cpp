@@ -18,14 +18,26 @@ GeneratorLeap GeneratorLeap::Steps(std::uint64_t count) {
     GeneratorLeap result;
     GeneratorLeap power{ShiftGenerator::kMultiplier, ShiftGenerator::kIncrement};
     for (; count != 0; count >>= 1) {
-        if (count & 1u) {
-            result = {(power.multiplier * result.multiplier) & ShiftGenerator::kStateMask,
-                      power.Apply(result.increment)};
-        }
-        power = {(power.multiplier * power.multiplier) & ShiftGenerator::kStateMask,
-                 power.Apply(power.increment)};
+        if (count & 1u) result = result.Then(power);
+        power = power.Then(power);
     }
     return result;
+}
+
+std::uint32_t StepsFromZero(std::uint32_t state) {
+    // The low k bits of the states repeat every 2^k steps, and 2^k steps flip
+    // bit k: so the answer is found bit by bit, from the lowest up.
+    std::uint32_t steps = 0;
+    std::uint32_t reached = 0;
+    GeneratorLeap leap = GeneratorLeap::Steps(1);
+    for (std::uint32_t bit = 1; bit < ShiftGenerator::kPeriod; bit <<= 1) {
+        if ((reached ^ state) & bit) {
+            reached = leap.Apply(reached);
+            steps |= bit;
+        }
+        leap = leap.Then(leap);
+    }
+    return steps;
 }
 
 }  // namespace vortalis

@@ -13,6 +13,9 @@ class ShiftGenerator {
     static constexpr std::uint32_t kIncrement = 12820163u;
     static constexpr std::uint32_t kStateMask = 0xFFFFFFu;
     static constexpr double kScale = 16777216.0;  // 2^24
+    // The multiplier is 1 modulo 4 and the increment odd: every 24-bit state
+    // comes once in a cycle of 2^24 steps, whatever the seed.
+    static constexpr std::uint32_t kPeriod = 1u << 24;
 
     // Seeds from the number's double-precision form; the previous state plays no part.
     void Randomize(double seed);
@@ -45,6 +48,15 @@ struct GeneratorLeap {
     constexpr std::uint32_t Apply(std::uint32_t state) const {
         return (state * multiplier + increment) & ShiftGenerator::kStateMask;
     }
+
+    // These steps, then `next`'s.
+    constexpr GeneratorLeap Then(const GeneratorLeap& next) const {
+        return {(next.multiplier * multiplier) & ShiftGenerator::kStateMask, next.Apply(increment)};
+    }
 };
+
+// How many steps lead from state 0 to `state`, 0 <= n < kPeriod: a state's place
+// in the one cycle all seeds share.
+std::uint32_t StepsFromZero(std::uint32_t state);
 
 }  // namespace vortalis

@@ -3,18 +3,11 @@
 #include <array>
 #include <cstring>
 
+#include "cipher/modulo_255_shift.h"
 #include "cipher/shift_generator.h"
 
 // The state recurrence is a serial chain, so 64 states are stepped side by side,
-// each leaping 64 steps at a time; the compiler vectorises the lanes. On x86-64
-// AVX2 and AVX-512 copies are built beside the baseline one, picked at run time.
-#if defined(__GNUC__) && defined(__x86_64__)
-#define VORTALIS_HAS_VECTOR_KERNELS 1
-#define VORTALIS_INLINE inline __attribute__((always_inline))
-#else
-#define VORTALIS_HAS_VECTOR_KERNELS 0
-#define VORTALIS_INLINE inline
-#endif
+// each leaping 64 steps at a time; the compiler vectorises the lanes.
 
 namespace vortalis {
 namespace {
@@ -34,8 +27,7 @@ constexpr std::array<GeneratorLeap, kLanes> MakeLaneLeaps() {
     GeneratorLeap leap = one;
     for (auto& entry : leaps) {
         entry = leap;
-        leap = {(one.multiplier * leap.multiplier) & ShiftGenerator::kStateMask,
-                one.Apply(leap.increment)};
+        leap = leap.Then(one);
     }
     return leaps;
 }
@@ -66,16 +58,6 @@ VORTALIS_INLINE std::uint32_t ReducedOffset(std::uint32_t state, std::uint32_t l
     }
 }
 
-VORTALIS_INLINE std::uint8_t ShiftUp(std::uint8_t plain, std::uint32_t offset) {
-    const auto sum = static_cast<std::uint8_t>(plain + offset);
-    return static_cast<std::uint8_t>(sum + (sum < plain));  // past 255: one step of -255
-}
-
-VORTALIS_INLINE std::uint8_t ShiftDown(std::uint8_t cipher, std::uint32_t offset) {
-    const auto difference = static_cast<std::uint8_t>(cipher - offset);
-    return static_cast<std::uint8_t>(difference - (cipher < offset));  // below 0: +255
-}
-
 template <OffsetKind kKind, bool kEncipher>
 VORTALIS_INLINE ShiftOutcome ShiftLaneBlocks(const std::uint8_t* in, std::uint8_t* out,
                                              std::size_t blocks, std::uint32_t state,
@@ -93,16 +75,7 @@ VORTALIS_INLINE ShiftOutcome ShiftLaneBlocks(const std::uint8_t* in, std::uint8_
         }
         for (std::size_t j = 0; j < kLanes; ++j) lanes[j] = kBlockLeap.Apply(lanes[j]);
 
-        if constexpr (kEncipher) {
-            std::uint8_t lost = 0;
-            for (std::size_t j = 0; j < kLanes; ++j) {
-                lost = static_cast<std::uint8_t>(lost + ((bytes[j] == 0xFF) & (offsets[j] != 0)));
-                bytes[j] = ShiftUp(bytes[j], offsets[j]);
-            }
-            unrecoverable += lost;
-        } else {
-            for (std::size_t j = 0; j < kLanes; ++j) bytes[j] = ShiftDown(bytes[j], offsets[j]);
-        }
+        unrecoverable += ShiftBlock<kEncipher>(bytes, offsets);
         std::memcpy(out, bytes, kLanes);
         in += kLanes;
         out += kLanes;
@@ -132,16 +105,19 @@ ShiftOutcome ShiftWholeBlocksBaseline(const std::uint8_t* in, std::uint8_t* out,
 }
 
 #if VORTALIS_HAS_VECTOR_KERNELS
-__attribute__((target("avx2"))) ShiftOutcome ShiftWholeBlocksAvx2(
-    const std::uint8_t* in, std::uint8_t* out, std::size_t blocks, std::uint32_t state,
-    std::uint32_t length, OffsetKind kind, bool encipher) {
+VORTALIS_TARGET_AVX2 ShiftOutcome ShiftWholeBlocksAvx2(const std::uint8_t* in, std::uint8_t* out,
+                                                       std::size_t blocks, std::uint32_t state,
+                                                       std::uint32_t length, OffsetKind kind,
+                                                       bool encipher) {
     return ShiftWholeBlocks(in, out, blocks, state, length, kind, encipher);
 }
 
 // AVX-512's byte and word forms narrow the lanes to bytes in far fewer steps.
-__attribute__((target("avx512f,avx512bw,avx512vl"))) ShiftOutcome ShiftWholeBlocksAvx512(
-    const std::uint8_t* in, std::uint8_t* out, std::size_t blocks, std::uint32_t state,
-    std::uint32_t length, OffsetKind kind, bool encipher) {
+VORTALIS_TARGET_AVX512 ShiftOutcome ShiftWholeBlocksAvx512(const std::uint8_t* in,
+                                                           std::uint8_t* out, std::size_t blocks,
+                                                           std::uint32_t state,
+                                                           std::uint32_t length, OffsetKind kind,
+                                                           bool encipher) {
     return ShiftWholeBlocks(in, out, blocks, state, length, kind, encipher);
 }
 #endif
@@ -155,12 +131,7 @@ ShiftOutcome ShiftOneByOne(const std::uint8_t* in, std::uint8_t* out, std::size_
         const std::uint64_t exact = (std::uint64_t{state} * length) >> 24;
         const std::uint32_t offset =
             exact == 0 ? 0 : static_cast<std::uint32_t>((exact - 1) % 255 + 1);
-        if (encipher) {
-            unrecoverable += (in[i] == 0xFF) & (offset != 0);
-            out[i] = ShiftUp(in[i], offset);
-        } else {
-            out[i] = ShiftDown(in[i], offset);
-        }
+        out[i] = ShiftByte(in[i], offset, encipher, unrecoverable);
     }
     return {state, unrecoverable};
 }
@@ -186,6 +157,18 @@ ShiftKernel BestShiftKernel() {
         return ShiftKernel::Baseline;
     }();
     return best;
+}
+
+const char* ShiftKernelName(ShiftKernel kernel) {
+    switch (kernel) {
+        case ShiftKernel::Baseline:
+            return VORTALIS_HAS_VECTOR_KERNELS ? "SSE2" : "Baseline";
+        case ShiftKernel::Avx2:
+            return "AVX2";
+        case ShiftKernel::Avx512:
+            return "AVX512";
+    }
+    return "Unknown";
 }
 
 ShiftOutcome ShiftBytes(const std::uint8_t* in, std::uint8_t* out, std::size_t count,

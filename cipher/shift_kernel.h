@@ -19,8 +19,11 @@ ShiftOutcome ShiftBytes(const std::uint8_t* in, std::uint8_t* out, std::size_t c
 
 // The vector instruction sets the hot loop is built for; ShiftBytes takes the
 // best this processor has. Tests run each one that it can.
+// Baseline is SSE2 on x86-64.
 enum class ShiftKernel { Baseline, Avx2, Avx512 };
 bool ShiftKernelAvailable(ShiftKernel kernel);
+ShiftKernel BestShiftKernel();
+const char* ShiftKernelName(ShiftKernel kernel);
 ShiftOutcome ShiftBytesWith(ShiftKernel kernel, const std::uint8_t* in, std::uint8_t* out,
                             std::size_t count, std::uint32_t state, std::uint64_t passwordLength,
                             bool encipher);

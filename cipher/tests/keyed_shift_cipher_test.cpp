@@ -8,6 +8,7 @@
 
 #include "cipher/tests/known_vectors.h"
 #include "cipher/tests/one_call_cipher.h"
+#include "cipher/tests/random_password.h"
 #include "cipher/tests/reference_cipher.h"
 
 namespace vortalis {
@@ -21,13 +22,6 @@ Bytes RandomBytes(std::size_t count, std::mt19937& random) {
     Bytes bytes(count);
     for (auto& value : bytes) value = static_cast<std::uint8_t>(byte(random));
     return bytes;
-}
-
-std::string RandomPassword(std::size_t length, std::mt19937& random) {
-    std::uniform_int_distribution<int> byte(1, 255);
-    std::string password(length, '\0');
-    for (auto& character : password) character = static_cast<char>(byte(random));
-    return password;
 }
 
 TEST(KeyedShiftCipher, EnciphersTheKnownVectorsOfStoredFiles) {

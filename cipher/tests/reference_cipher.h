@@ -13,14 +13,22 @@
 
 namespace vortalis::testing {
 
-inline std::vector<std::uint64_t> ReferenceOffsets(std::string_view password, std::size_t count) {
+// The generator as the password seeds it.
+inline ShiftGenerator ReferenceGenerator(std::string_view password) {
     ShiftGenerator generator;
     generator.Randomize(static_cast<double>(PasswordSum(password)));
+    return generator;
+}
+
+inline std::uint64_t ReferenceOffset(ShiftGenerator& generator, std::size_t passwordLength) {
+    return static_cast<std::uint64_t>(
+        std::floor(generator.Rnd() * static_cast<double>(passwordLength)));
+}
+
+inline std::vector<std::uint64_t> ReferenceOffsets(std::string_view password, std::size_t count) {
+    ShiftGenerator generator = ReferenceGenerator(password);
     std::vector<std::uint64_t> offsets(count);
-    for (auto& offset : offsets) {
-        offset = static_cast<std::uint64_t>(
-            std::floor(generator.Rnd() * static_cast<double>(password.size())));
-    }
+    for (auto& offset : offsets) offset = ReferenceOffset(generator, password.size());
     return offsets;
 }
 
@@ -38,9 +46,11 @@ inline std::uint8_t ReferenceShift(std::uint8_t byte, std::uint64_t offset, Ciph
 
 inline std::vector<std::uint8_t> ReferenceTransform(std::string_view password, CipherMode mode,
                                                     const std::vector<std::uint8_t>& in) {
-    const auto offsets = ReferenceOffsets(password, in.size());
+    ShiftGenerator generator = ReferenceGenerator(password);
     std::vector<std::uint8_t> out(in.size());
-    for (std::size_t i = 0; i < in.size(); ++i) out[i] = ReferenceShift(in[i], offsets[i], mode);
+    for (std::size_t i = 0; i < in.size(); ++i) {
+        out[i] = ReferenceShift(in[i], ReferenceOffset(generator, password.size()), mode);
+    }
     return out;
 }
 

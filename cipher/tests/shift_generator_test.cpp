@@ -51,5 +51,12 @@ TEST(GeneratorLeap, EqualsSteppingOneAtATime) {
     }
 }
 
+TEST(StepsFromZero, FindsEachStatesPlaceInTheOneCycleAllSeedsShare) {
+    for (std::uint32_t steps : {0u, 1u, 2u, 64u, 0x7FFFFFu, 0x800000u, 0xABCDEFu, 0xFFFFFFu}) {
+        EXPECT_EQ(StepsFromZero(GeneratorLeap::Steps(steps).Apply(0)), steps);
+    }
+    EXPECT_EQ(GeneratorLeap::Steps(ShiftGenerator::kPeriod).Apply(0x123456), 0x123456u);
+}
+
 }  // namespace
 }  // namespace vortalis
