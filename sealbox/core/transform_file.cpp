@@ -11,11 +11,6 @@
 namespace vortalis::sealbox {
 namespace {
 
-// Blocks are read and written this many at a time (1 MiB): the cipher and the
-// progress still go block by block, but a large file costs few system calls.
-constexpr std::size_t kBlocksPerChunk = 2048;
-constexpr std::size_t kChunkBytes = kBlocksPerChunk * kTransformBlockBytes;
-
 void ThrowOnError(std::error_code error, const std::filesystem::path& path,
                   FileStep step = FileStep::Writing) {
     if (error) throw FileError(error, path, step);
@@ -102,11 +97,11 @@ TransformResult TransformFile(const std::filesystem::path& path, std::string_vie
 
     // Each chunk is written while the next is read and transformed; whatever
     // throws here stops the writes before the writer drops its file.
-    BackgroundWriter background(writer, kChunkBytes, keepAlive);
-    for (std::uint64_t offset = 0;; offset += kChunkBytes) {
+    BackgroundWriter background(writer, kTransformChunkBytes, keepAlive);
+    for (std::uint64_t offset = 0;; offset += kTransformChunkBytes) {
         const auto buffer = background.FreeBuffer();
         const std::size_t count = aside.Run([&] { return source.ReadAt(offset, buffer); });
-        const bool holdsTheEnd = count < kChunkBytes;
+        const bool holdsTheEnd = count < kTransformChunkBytes;
         TransformChunk(buffer.first(count), holdsTheEnd, cipher, progress);
         progress.KeepAlive();
         ThrowOnError(background.Queue(count), path);

@@ -38,6 +38,12 @@ using LossConfirmation = std::function<bool(std::uint64_t lostBytes)>;
 enum class TransformResult { Rewritten, LeftUntouched };
 
 inline constexpr std::size_t kTransformBlockBytes = 512;
+// The file is read, transformed and written this much at a time (2 MiB), the
+// cipher and the progress still going block by block. Two chunks are held, one
+// transformed while the other is written: the memory stays 4 MiB whatever the
+// file's size, and a chunk is large enough that the hand-overs between the
+// threads cost little against the copy itself.
+inline constexpr std::size_t kTransformChunkBytes = 4096 * kTransformBlockBytes;
 
 // Enciphers or deciphers the file at `path` under `password`, block by block,
 // through a SafeFileWriter: a temporary file that replaces it, or the file itself

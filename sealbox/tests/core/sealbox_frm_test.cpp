@@ -12,6 +12,7 @@
 #include "runtime/tests/support/scoped_backup_folder.h"
 #include "runtime/tests/support/temporary_folder.h"
 #include "runtime/text/utf8_path.h"
+#include "sealbox/core/transform_file.h"
 #include "sealbox/tests/core/colour_file.h"
 #include "sealbox/tests/core/fake_sealbox_services.h"
 #include "sealbox/tests/core/fake_sealbox_view.h"
@@ -418,7 +419,7 @@ TEST_F(SealboxForm, Bytes255AreEncipheredOnlyOnceTheUserSaysSo) {
 
 TEST_F(SealboxForm, AFailurePartWayIsReportedEndsTheProgramAndLeavesTheFileWhole) {
     const auto file = program / "base.mdb";
-    const Bytes plain = SampleBytes(3500000);  // several writes of 1 MiB
+    const Bytes plain = SampleBytes(kTransformChunkBytes * 7 / 2);  // several chunks
     WriteBytes(file, plain);
     testing::FailingFileSystem full(testing::FailingFileSystem::Operation::WriteAt,
                                     std::errc::no_space_on_device, 2);
@@ -487,7 +488,7 @@ struct SlowShare : FileSystem {
 
 TEST_F(SealboxForm, OnASlowShareTheWindowHasItsTurnsWhileAReadAWriteOrTheFlushLasts) {
     const auto file = program / "film.avi";
-    const Bytes plain = SampleBytes(1'500'000);  // two chunks
+    const Bytes plain = SampleBytes(kTransformChunkBytes * 3 / 2);  // two chunks
     for (const auto slow :
          {SlowShare::Call::ReadAt, SlowShare::Call::WriteAt, SlowShare::Call::Flush}) {
         WriteBytes(file, plain);

@@ -16,7 +16,7 @@ namespace {
 
 using namespace testing;  // the shared test helpers
 
-// A transform killed part-way through a file of several 1 MiB blocks: with
+// A transform killed part-way through a file of several chunks: with
 // one name the file is replaced, with two it is rewritten in place.
 void ExpectWholeAcrossKills(std::optional<std::string> secondName, unsigned seed) {
     ExpectWholeFileAcrossKills(

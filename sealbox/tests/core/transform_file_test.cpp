@@ -101,7 +101,7 @@ TEST_F(TransformFileTest, KeepsNameAndPlaceAndLeavesNoOtherFile) {
 }
 
 TEST_F(TransformFileTest, AFailurePartWayLeavesTheOriginalWholeAndNoTemporaryFile) {
-    const Bytes plain = SampleBytes(3500000);  // several writes of 1 MiB
+    const Bytes plain = SampleBytes(kTransformChunkBytes * 7 / 2);  // several chunks
     WriteBytes(file, plain);
     struct Case {
         FailingFileSystem::Operation operation;
@@ -134,7 +134,7 @@ class InPlaceTransformTest : public TransformFileTest {
   protected:
     testing::ScopedBackupFolder backups;
     std::filesystem::path otherName = folder / "copie.doc";
-    Bytes plain = SampleBytes(3500000);  // several writes of 1 MiB
+    Bytes plain = SampleBytes(kTransformChunkBytes * 7 / 2);  // several chunks
 
     void SetUp() override {
         WriteBytes(file, plain);

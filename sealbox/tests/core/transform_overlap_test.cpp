@@ -25,7 +25,7 @@ namespace {
 using namespace testing;  // the shared test helpers
 
 const std::error_code kBrokenDevice = std::make_error_code(std::errc::io_error);
-constexpr std::uint64_t kBlocksPerChunk = (1 << 20) / kTransformBlockBytes;
+constexpr std::uint64_t kBlocksPerChunk = kTransformChunkBytes / kTransformBlockBytes;
 
 struct CountingProgress : TransformProgress {
     std::uint64_t steps = 0;
@@ -100,7 +100,7 @@ class TransformOverlapTest : public OneFileTest {
   protected:
     TransformOverlapTest() : OneFileTest("rapport.doc") {}
 
-    Bytes plain = SampleBytes(3500000);  // four reads and four writes of at most 1 MiB
+    Bytes plain = SampleBytes(kTransformChunkBytes * 7 / 2);  // four reads and four writes
     CountingProgress progress;
 
     void SetUp() override { WriteBytes(file, plain); }
@@ -171,8 +171,10 @@ TEST_F(TransformOverlapTest, AWriteFailingWhileTheReaderIsAChunkAhead) {
 TEST_F(TransformOverlapTest, ARewriteInPlacePutsTheOriginalBackAfterAReadFails) {
     testing::ScopedBackupFolder backups;
     std::filesystem::create_hard_link(file, folder / "copie.doc");
-    // The backup takes the first four reads; the transform's third read fails.
-    FailingFileSystem files(FailingFileSystem::Operation::ReadAt, std::errc::io_error, 4 + 2);
+    // The backup takes the first reads, one per MiB; the transform's third read fails.
+    const auto backupReads = static_cast<int>((plain.size() + (1 << 20) - 1) >> 20);
+    FailingFileSystem files(FailingFileSystem::Operation::ReadAt, std::errc::io_error,
+                            backupReads + 2);
     ExpectError(files, run_error::kDeviceIo);
     EXPECT_EQ(progress.steps, 2 * kBlocksPerChunk);
     EXPECT_EQ(ReadBytes(file), plain);
