@@ -12,11 +12,14 @@
 #if defined(__GNUC__) && defined(__x86_64__)
 #define VORTALIS_HAS_VECTOR_KERNELS 1
 #define VORTALIS_INLINE inline __attribute__((always_inline))
+// A lambda takes no target of its own: inlined, it is built for its caller's.
+#define VORTALIS_INLINE_LAMBDA __attribute__((always_inline))
 #define VORTALIS_TARGET_AVX2 __attribute__((target("avx2")))
 #define VORTALIS_TARGET_AVX512 __attribute__((target("avx512f,avx512bw,avx512vl")))
 #else
 #define VORTALIS_HAS_VECTOR_KERNELS 0
 #define VORTALIS_INLINE inline
+#define VORTALIS_INLINE_LAMBDA
 #endif
 
 namespace vortalis {
