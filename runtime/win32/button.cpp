@@ -2,12 +2,13 @@
 
 #include "runtime/win32/dpi.h"
 #include "runtime/win32/focus_stop.h"
+#include "runtime/win32/system_colour.h"
 
 namespace vortalis::win32 {
 namespace {
 
-constexpr auto kButtonFace = static_cast<std::int32_t>(0x80000000U | COLOR_BTNFACE);
-constexpr auto kButtonText = static_cast<std::int32_t>(0x80000000U | COLOR_BTNTEXT);
+constexpr std::int32_t kButtonFace = SystemColourValue(COLOR_BTNFACE);
+constexpr std::int32_t kButtonText = SystemColourValue(COLOR_BTNTEXT);
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "runtime/win32/control.h"
 
 #include "runtime/text/wide_text.h"
+#include "runtime/win32/system_colour.h"
 #include "runtime/win32/window.h"
 
 namespace vortalis::win32 {
@@ -66,8 +67,8 @@ void Control::SetColours(std::int32_t back, std::int32_t fore) {
 
 void Control::SetBackColour(std::int32_t back) {
     // Until told otherwise, the text keeps the system's colour for buttons.
-    constexpr auto kButtonText = static_cast<std::int32_t>(0x80000000U | COLOR_BTNTEXT);
-    SetColours(back, colours_ != nullptr ? colours_->StoredFore() : kButtonText);
+    SetColours(back,
+               colours_ != nullptr ? colours_->StoredFore() : SystemColourValue(COLOR_BTNTEXT));
 }
 
 void Control::Repaint() const {

@@ -1,4 +1,3 @@
-#include "runtime/process/system_libraries.h"
 #include "runtime/win32/rich_edit.h"
 
 #include <algorithm>
@@ -7,6 +6,7 @@
 #include <cstring>
 #include <cwchar>
 
+#include "runtime/process/system_libraries.h"
 #include "runtime/text/line_ends.h"
 #include "runtime/text/wide_text.h"
 

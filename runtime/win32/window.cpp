@@ -14,8 +14,7 @@ Window::~Window() {
     }
 }
 
-bool Window::Create(const wchar_t* className, int iconId, DWORD style, DWORD extendedStyle,
-                    HMENU menu) {
+bool Window::Create(const wchar_t* className, int iconId, DWORD style) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW windowClass{};
     if (!GetClassInfoExW(instance, className, &windowClass)) {
@@ -33,8 +32,8 @@ bool Window::Create(const wchar_t* className, int iconId, DWORD style, DWORD ext
         }
         if (RegisterClassExW(&windowClass) == 0) return false;
     }
-    return CreateWindowExW(extendedStyle, className, L"", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                           CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu, instance, this) != nullptr;
+    return CreateWindowExW(0, className, L"", style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                           CW_USEDEFAULT, nullptr, nullptr, instance, this) != nullptr;
 }
 
 void Window::UseMenuBar(MenuBar& menu) {

@@ -41,8 +41,7 @@ class Window {
   protected:
     // Registers the class (once, with the icon of resource `iconId`, 0 for
     // none) and creates the window; false when the system refuses.
-    bool Create(const wchar_t* className, int iconId, DWORD style, DWORD extendedStyle = 0,
-                HMENU menu = nullptr);
+    bool Create(const wchar_t* className, int iconId, DWORD style);
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
